@@ -1,0 +1,20 @@
+// Number text <-> LimbNumber: an optional leading "-", digits of the radix
+// ("A".."F" upper case on output, either case on input), at most one ".".
+#pragma once
+
+#include "state/calculatorstate.h"
+
+namespace korvo {
+
+// Reads workText (destroying it) in `radix` into limbResult; sets
+// entryHasPoint, parseRadix and, when it shortens a text for a scaled
+// multiplication, droppedChars. Reads at most 32 characters and 19 fraction
+// digits, rounding by character code.
+void parseNumber(CalculatorState& s);
+
+// Writes limbResult in formatRadix (when non-zero) or radix into formatText;
+// in the parse radix also intText/fracText; entryText unless
+// formatNoEntryCopy is 8; lastFracZeros for decimal texts not made for a real.
+void formatNumber(CalculatorState& s);
+
+}  // namespace korvo

@@ -1,0 +1,98 @@
+// Every piece of the calculator's data in one plain record. Whoever runs a
+// calculator owns one; procedures take it by reference. Window handles stay
+// with the front ends.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "state/limbnumber.h"
+#include "state/real80.h"
+
+namespace korvo {
+
+struct CalculatorState {
+    // --- Modes -----------------------------------------------------------
+    std::uint32_t radix = 10;         // 10, 16, 8 or 2
+    std::uint32_t previousRadix = 0;  // base in force before the last base change
+    std::uint32_t formatRadix = 0;    // non-zero: the base the limb formatter writes in
+    std::uint32_t floatMode = 0;      // 1 while "Floating Point" is checked
+    std::uint32_t arcMode = 0;        // 1 while "Arc" is checked
+    std::uint32_t angleUnit = 1;      // 1 degrees, 2 radians
+
+    // --- Entry and text buffers (grow as needed; limits are applied where
+    // the calculator reads or copies a text, never by the buffer size) -------
+    std::string entryText;
+    std::string workText;
+    std::string formatText;
+    std::string intText;
+    std::string fracText;
+    std::string firstIntText;
+    std::string firstFracText;
+    std::string realIntText;
+    std::string realFracText;
+
+    // --- Integer numbers ----------------------------------------------------
+    LimbNumber limbResult;    // the current number
+    LimbNumber firstOperand;  // left operand of the pending operation
+    LimbNumber memoryNumber;  // memory register, integer side
+    LimbNumber percentBase;   // firstOperand held aside while "%" computes
+    LimbNumber spareNumber;   // scratch copy
+
+    // Work slots of the limb primitives.
+    Limbs8 limbA{};
+    Limbs8 limbB{};
+    Limbs4 productLimbs{};
+    Limbs4 quotientLimbs{};
+    Limbs4 radixPower{};
+
+    // --- Reals ----------------------------------------------------------------
+    Real80 realValue;   // the current real
+    Real80 firstReal;   // first operand and running result of real arithmetic
+    Real80 memoryReal;  // memory register, real side
+    // The extended reals nearest to 0.01745329252 and 57.295779513.
+    Real80 degreesToRadians{0x8EFA351296E887BCULL, 0x3FF9};
+    Real80 radiansToDegrees{0xE52EE0D31CA5B0B2ULL, 0x4004};
+    X87 fpu;  // the control word in force
+
+    // --- Operation state ---------------------------------------------------
+    std::uint32_t pendingOp = 0;  // 0 none, 1 add, 2 subtract, 3 multiply, 4 divide
+    std::uint32_t firstOperandSet = 0;
+    std::uint32_t hypotenusePending = 0;
+    std::uint32_t powerPending = 0;
+    std::uint32_t reciprocalMode = 0;
+    std::uint32_t memoryHeld = 0;
+    std::uint32_t lastFracZeros = 0;
+    std::uint32_t entryHasPoint = 0;
+    std::uint32_t pendingKeyCommand = 0;
+    std::uint32_t selectionStart = 0;
+    std::uint32_t selectionEnd = 0;
+
+    // --- Engine flags and counters ----------------------------------------
+    std::uint32_t signSwitched = 0;
+    std::uint32_t resultSign = 0;
+    std::uint32_t firstSign = 0;
+    std::uint32_t firstScale = 0;
+    std::uint32_t secondScale = 0;
+    std::uint32_t pointIndex = 0;
+    std::uint32_t integerLimbsOnly = 0;
+    std::uint32_t quotientOnly = 0;
+    std::uint32_t fracWidth = 0;
+    std::uint32_t formattedPointPos = 0;
+    std::uint32_t parseRadix = 0;
+    std::uint32_t parseLimitMode = 0;
+    std::uint32_t droppedChars = 0;
+    std::uint32_t realTextNegative = 0;
+    std::uint32_t skipFractionTrim = 0;
+    std::uint32_t formatFromReal = 0;
+    std::uint32_t formatNoEntryCopy = 0;
+    std::uint32_t savedFracZeros = 0;
+    std::uint32_t readoutPainting = 0;
+    std::uint32_t groupCount = 0;
+
+    // --- Readout colours (0x00BBGGRR) ---------------------------------------
+    std::uint32_t labelColour = 0x00FF0000;  // blue
+    std::uint32_t valueColour = 0x00000000;  // black
+};
+
+}  // namespace korvo
