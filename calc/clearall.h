@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calc/windowsystem.h"
+#include "state/calculatorstate.h"
+
+namespace korvo {
+
+// Empties the entry and the pending state and zeroes the current number,
+// keeping the memory and every mode.
+void clearAll(CalculatorState& s, WindowSystem& ws);
+
+}  // namespace korvo
