@@ -1,0 +1,99 @@
+#include "readout/binaryblock.h"
+
+#include <algorithm>
+
+#include "state/fixedtexts.h"
+
+namespace korvo {
+
+namespace {
+
+constexpr char kPointChar = '.';
+constexpr char kMinusChar = '-';
+
+// Zeros still missing to fill the last group of a run of `length` digits.
+std::size_t toWholeGroups(std::size_t length) {
+    return (kGroupDigits - length % kGroupDigits) % kGroupDigits;
+}
+
+// Each leading zero of the fraction is one digit of the text, but it shows
+// as a whole group, so it needs three more zeros; the digits after those
+// zeros (the fraction value) are padded to whole groups on their own.
+std::size_t fractionPadding(std::size_t length, std::uint32_t fracZeros) {
+    if (fracZeros > length) {
+        // The zero count belongs to another text than this one (a real
+        // formatted after the last parse); the fraction is only grouped.
+        return toWholeGroups(length);
+    }
+    return toWholeGroups(length - fracZeros) + (kGroupDigits - 1) * fracZeros;
+}
+
+void appendZeros(std::string& out, std::size_t count) {
+    while (count > 0) {
+        const std::size_t chunk = std::min(count, text::kZeros.size());
+        out.append(text::kZeros.substr(0, chunk));
+        count -= chunk;
+    }
+}
+
+}  // namespace
+
+std::string padBinaryText(std::string_view formatted, std::uint32_t fracZeros) {
+    std::string padded;
+    if (!formatted.empty() && formatted.front() == kMinusChar) {
+        padded.push_back(kMinusChar);
+        formatted.remove_prefix(1);
+    }
+    const std::size_t point = formatted.find(kPointChar);
+    const std::string_view integerPart = formatted.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : formatted.substr(point + 1);
+
+    appendZeros(padded, toWholeGroups(integerPart.size()));
+    padded.append(integerPart);
+    if (!fraction.empty()) {
+        padded.push_back(kPointChar);
+        appendZeros(padded, fractionPadding(fraction.size(), fracZeros));
+        padded.append(fraction);
+    }
+    return padded;
+}
+
+std::vector<std::string> groupBinaryLines(std::string_view padded, std::uint32_t& groupCount) {
+    std::vector<std::string> lines;
+    std::string line;
+    if (!padded.empty() && padded.front() == kMinusChar) {
+        line.push_back(kMinusChar);
+        padded.remove_prefix(1);
+    }
+    padded = padded.substr(0, kBinaryBlockLimit);
+
+    groupCount = 0;
+    std::size_t digitsInGroup = 0;
+    for (const char c : padded) {
+        if (c == kPointChar) {
+            line.push_back(kPointChar);
+            continue;
+        }
+        // A line is ended only when the next group begins, so a point after
+        // the fourth group still joins the line it ends.
+        if (digitsInGroup == 0 && groupCount == kGroupsPerLine) {
+            lines.push_back(line);
+            line.clear();
+            groupCount = 0;
+        } else if (digitsInGroup == 0 && groupCount > 0 && line.back() != kPointChar) {
+            line.push_back(' ');
+        }
+        line.push_back(c);
+        if (++digitsInGroup == kGroupDigits) {
+            digitsInGroup = 0;
+            ++groupCount;
+        }
+    }
+    if (!line.empty()) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace korvo
