@@ -26,7 +26,7 @@ void refreshEntry(CalculatorState& s, WindowSystem& ws) {
     parseNumber(s);
     s.workText = s.entryText.substr(0, kCopyRoom);
     parseReal(s);
-    formatReal(s, s.realValue);
+    formatReal(s, s.realValue, RealText::Echo);
     repaintReadout(s, ws);
 }
 

@@ -1,0 +1,219 @@
+// Number text <-> extended real. Every rounded step is one x87 instruction
+// under the control word the unit holds, so the digits shown are exactly
+// those the unit's arithmetic produces, binary artefacts included; the
+// trimming that follows tidies them.
+#include "floatmath/realtext.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "floatmath/trimming.h"
+#include "floatmath/x87.h"
+#include "intmath/numbertext.h"
+#include "state/fixedtexts.h"
+
+namespace korvo {
+
+namespace {
+
+constexpr std::size_t kFractionDigits = 19;
+// An integer part longer than this (sign included) cannot be shown beside a
+// fraction.
+constexpr std::size_t kLongestIntegerWithFraction = 18;
+// FISTP's answer for a value that does not fit: the conversion of any
+// non-negative real gives it only for 2^63 and above, infinities and NaN.
+constexpr std::int64_t kIntegerIndefinite = std::numeric_limits<std::int64_t>::min();
+constexpr std::uint32_t kSingleSignBit = 0x80000000U;
+
+constexpr char kPointChar = '.';
+constexpr char kMinusChar = '-';
+
+// Character of a digit value. Values outside 0..15 come only from the
+// conversions that end in the out-of-range message, which discards them.
+char digitCharacter(std::int32_t digit) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    if (digit < 0 || digit >= static_cast<std::int32_t>(kDigits.size())) {
+        return '?';
+    }
+    return kDigits[static_cast<std::size_t>(digit)];
+}
+
+// Digit value of an output character, or -1 for anything else.
+int digitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// Replaces an entry character by its digit value, as the classification of
+// the limb parser does: lower-case letters, upper-case letters, the rest.
+// Arithmetic is on bytes, so unexpected characters wrap instead of failing.
+unsigned char mapCharacter(unsigned char code) {
+    if (code > 0x60) {
+        return static_cast<unsigned char>(code - 0x57U);
+    }
+    if (code >= 0x41) {
+        return static_cast<unsigned char>(code - 0x37U);
+    }
+    return static_cast<unsigned char>(code - 0x30U);
+}
+
+Real80 digitReal(char mapped) {
+    return x87::loadInteger(static_cast<unsigned char>(mapped));
+}
+
+// The 1/x key shows its result raised in the last place, so 1/3 reads
+// ...334 as the integer division shows it. The highest digit of the radix
+// stays, so the text never holds a character outside the radix.
+void raiseLastDigit(std::string& text, std::uint32_t radix) {
+    if (text.empty()) {
+        return;
+    }
+    const int value = digitValue(text.back());
+    if (value >= 0 && static_cast<std::uint32_t>(value) + 1 < radix) {
+        text.back() = digitCharacter(value + 1);
+    }
+}
+
+}  // namespace
+
+void parseReal(CalculatorState& s) {
+    s.realTextNegative = 0;
+    std::string& text = s.workText;
+    // The entry is a zero-terminated text; anything after a terminator is not
+    // part of it.
+    const std::size_t length = std::min(text.size(), text.find('\0'));
+    if (length == 0) {
+        return;
+    }
+
+    // Map in place, remembering the first point: a mapped digit value may
+    // equal the point's code, so the point is found before it could be
+    // confused with one.
+    std::size_t pointAt = length;
+    for (std::size_t i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (c == kPointChar) {
+            if (pointAt == length) {
+                pointAt = i;
+            }
+        } else if (c == kMinusChar) {
+            s.realTextNegative = 1;
+        } else {
+            text[i] = static_cast<char>(mapCharacter(static_cast<unsigned char>(c)));
+        }
+    }
+    // The sign stands first; it is skipped, not read.
+    const std::size_t first = s.realTextNegative == 1 ? 1 : 0;
+
+    x87::finit(s.fpu);
+    const X87& unit = s.fpu;
+    const Real80 radixReal = x87::loadInteger(s.radix);
+
+    Real80 integerPart = x87::loadZero();
+    for (std::size_t i = first; i < pointAt; ++i) {
+        integerPart = x87::multiply(unit, integerPart, radixReal);
+        integerPart = x87::add(unit, integerPart, digitReal(text[i]));
+    }
+
+    // The fraction is read from its last digit back (Horner's rule on
+    // 1/radix), so every digit is divided in as often as its place needs.
+    Real80 fractionPart = x87::loadZero();
+    if (pointAt < length) {
+        for (std::size_t i = length; i > pointAt + 1; --i) {
+            fractionPart = x87::add(unit, fractionPart, digitReal(text[i - 1]));
+            fractionPart = x87::divide(unit, fractionPart, radixReal);
+        }
+    }
+
+    Real80 value = x87::add(unit, integerPart, fractionPart);
+    if (s.realTextNegative == 1) {
+        value = x87::changeSign(value);
+    }
+    s.realValue = value;
+}
+
+bool formatReal(CalculatorState& s, const Real80& value, RealText purpose) {
+    // limbResult is the formatter's work area; the caller's number survives
+    // in spareNumber.
+    s.spareNumber = s.limbResult;
+    s.realIntText.clear();
+    s.realFracText.clear();
+
+    // Truncation makes the integer conversion and every digit below exact.
+    x87::loadControlWord(s.fpu, kTruncateControlWord);
+    const X87& unit = s.fpu;
+
+    Real80 x = value;  // a copy: realValue may be both input and output
+    const bool negative = x.signBit();
+    if (negative) {
+        x = x87::changeSign(x);
+    }
+    const std::int64_t integerPart = x87::storeInteger64(unit, x);
+    const bool indefinite = integerPart == kIntegerIndefinite;
+
+    // The integer part goes through the limb formatter, so it is written in
+    // the radix exactly as integer mode writes it.
+    const auto magnitude = static_cast<std::uint64_t>(integerPart);
+    s.limbResult = LimbNumber{};
+    s.limbResult.limbs[2] = static_cast<std::uint32_t>(magnitude >> 32U);
+    s.limbResult.limbs[3] = static_cast<std::uint32_t>(magnitude & 0xFFFFFFFFU);
+    s.limbResult.negative = negative ? 1 : 0;
+    s.formatFromReal = 1;
+    formatNumber(s);
+    s.formatFromReal = 0;
+    s.realIntText = s.entryText;
+
+    Real80 fraction = x87::subtract(unit, x, x87::loadInteger(integerPart));
+    // A fraction below the smallest single denormal counts as none.
+    const bool fractionPresent = (x87::storeSingle(unit, fraction) & ~kSingleSignBit) != 0;
+    if (fractionPresent) {
+        const Real80 radixReal = x87::loadInteger(s.radix);
+        s.realFracText.reserve(kFractionDigits + 1);
+        s.realFracText.push_back(kPointChar);
+        for (std::size_t i = 0; i < kFractionDigits; ++i) {
+            const Real80 shifted = x87::multiply(unit, fraction, radixReal);
+            const std::int32_t digit = x87::storeInteger32(unit, shifted);
+            fraction = x87::subtract(unit, shifted, x87::loadInteger(digit));
+            s.realFracText.push_back(digitCharacter(digit));
+        }
+    }
+    s.entryText = s.realIntText + s.realFracText;
+
+    bool outOfRange = false;
+    if (!s.realFracText.empty()) {
+        if (s.realIntText.size() > kLongestIntegerWithFraction || indefinite) {
+            s.entryText = text::kOutOfRange;
+            s.realIntText.clear();
+            s.realFracText.clear();
+            if (purpose == RealText::Result) {
+                s.realValue = Real80{};
+            }
+            outOfRange = true;
+        } else {
+            if (s.reciprocalMode == 1) {
+                raiseLastDigit(s.entryText, s.radix);
+            }
+            const std::size_t pointAt = s.realIntText.size();
+            if (s.skipFractionTrim == 0) {
+                trimFraction(s, s.entryText, pointAt);
+            }
+            s.realIntText = s.entryText.substr(0, pointAt);
+            s.realFracText = s.entryText.substr(std::min(pointAt, s.entryText.size()));
+        }
+    }
+
+    s.limbResult = s.spareNumber;
+    s.savedFracZeros = s.limbResult.fracZeros;
+    return outOfRange;
+}
+
+}  // namespace korvo
