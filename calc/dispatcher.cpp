@@ -1,0 +1,252 @@
+#include "calc/dispatcher.h"
+
+#include <cstddef>
+#include <string>
+
+#include "calc/clearall.h"
+#include "calc/commandids.h"
+#include "calc/entryio.h"
+#include "calc/functions.h"
+#include "calc/memory.h"
+#include "calc/operations.h"
+#include "floatmath/realtext.h"
+#include "floatmath/x87.h"
+#include "intmath/numbertext.h"
+#include "state/fixedtexts.h"
+
+namespace korvo {
+namespace {
+
+// Every command reads the entry field as into a 35-byte buffer.
+constexpr std::size_t kEntryBufferSize = 35;
+// Caret positions: past the longest entry, and at the end of the pi text.
+constexpr std::size_t kCaretAfterEntry = 34;
+constexpr std::size_t kCaretAfterPi = 33;
+
+// The entry's length limits, checked after every append.
+constexpr std::size_t kLongestEntry = 34;
+constexpr std::size_t kLongestHexEntry = 28;
+constexpr std::size_t kLongestFactor = 16;   // a multiplication pending
+constexpr std::size_t kLongestDivisor = 19;  // a division pending, or floating-point mode
+
+constexpr std::uint32_t kMultiplyPending = 3;
+constexpr std::uint32_t kDividePending = 4;
+
+// wsprintfA with "%lu" or "%lX": decimal or upper-case hexadecimal, no padding.
+std::string keyText(std::uint32_t value, bool hexadecimal) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    const std::uint32_t base = hexadecimal ? 16 : 10;
+    std::string reversed;
+    do {
+        reversed.push_back(kDigits[value % base]);
+        value /= base;
+    } while (value != 0);
+    return {reversed.rbegin(), reversed.rend()};
+}
+
+// The digit keys of the radix in force, and the point in every radix.
+bool acceptsEntryKey(std::uint32_t id, std::uint32_t radix) {
+    if (id == cmd::kPoint) {
+        return true;
+    }
+    // 2, 8, 10 and 16 accept exactly the digits below them.
+    return id >= cmd::kDigit0 && id <= cmd::kDigitF && id - cmd::kDigit0 < radix;
+}
+
+// A pasted character is legal when it is a digit of the radix in force;
+// letters must already be capitals.
+bool legalPasteCharacter(unsigned char code, std::uint32_t radix) {
+    std::uint32_t value = radix;
+    if (code >= '0' && code <= '9') {
+        value = code - '0';
+    } else if (code >= 'A' && code <= 'F') {
+        value = code - 'A' + 10U;
+    }
+    return value < radix;
+}
+
+// One length limit: beep, cut the entry to it and show the cut text.
+void cutToLimit(CalculatorState& s, WindowSystem& ws, std::size_t limit) {
+    if (s.entryText.size() > limit) {
+        ws.beep();
+        s.entryText = s.entryText.substr(0, limit);
+        ws.setEntryText(s.entryText);
+    }
+}
+
+// Appends the key text (formatText) to the entry, applies the limits in
+// their fixed order and re-derives the numbers from the new entry.
+void appendToEntry(CalculatorState& s, WindowSystem& ws) {
+    // A lone zero is replaced, by the point too.
+    if (s.entryText == text::kZero) {
+        s.entryText.clear();
+    }
+    s.entryText += s.formatText;
+    ws.setEntryText(s.entryText);
+
+    cutToLimit(s, ws, s.radix == 16 ? kLongestHexEntry : kLongestEntry);
+    if (s.pendingOp == kMultiplyPending) {
+        cutToLimit(s, ws, kLongestFactor);
+    }
+    if (s.pendingOp == kDividePending || s.floatMode == 1) {
+        cutToLimit(s, ws, kLongestDivisor);
+    }
+
+    ws.setCaret(kCaretAfterEntry);
+    refreshEntry(s, ws);
+}
+
+void digitOrPointKey(CalculatorState& s, WindowSystem& ws, std::uint32_t id) {
+    if (id == cmd::kPoint) {
+        // A second point is ignored.
+        s.formatText = s.entryHasPoint == 0 ? std::string(text::kPoint) : std::string();
+    } else {
+        s.formatText = keyText(id - cmd::kDigit0, s.radix == 16);
+    }
+    appendToEntry(s, ws);
+}
+
+// The edit control has put the clipboard text into the emptied field; it
+// becomes the entry only if every character is a digit of the radix.
+void pasteKey(CalculatorState& s, WindowSystem& ws) {
+    s.formatText.clear();
+    for (std::size_t i = 0; i < s.workText.size(); ++i) {
+        auto code = static_cast<unsigned char>(s.workText[i]);
+        if (code > 'Z') {
+            // Lower-case letters become capitals, in both copies of the text.
+            code = static_cast<unsigned char>(code - 0x20);
+            s.workText[i] = static_cast<char>(code);
+            if (i < s.entryText.size()) {
+                s.entryText[i] = static_cast<char>(code);
+            }
+        }
+        if (!legalPasteCharacter(code, s.radix)) {
+            clearAll(s, ws);
+            ws.messageBox(text::kPasteMessage, text::kCaption, kMessageExclamationTaskModal);
+            return;
+        }
+    }
+    appendToEntry(s, ws);
+}
+
+void signKey(CalculatorState& s, WindowSystem& ws) {
+    s.entryText = readEntry(ws, kEntryBufferSize);
+    if (s.entryText.starts_with(text::kMinus)) {
+        s.formatText = s.entryText.substr(1);
+    } else {
+        s.formatText = std::string(text::kMinus) + s.entryText;
+    }
+    // Kept aside: the real conversion below writes formatText too.
+    const std::string toggled = s.formatText;
+    // A sign without digits must not reach the numbers; any digit left,
+    // even a single one, is parsed so the numbers match the field.
+    if (!toggled.empty() && toggled != text::kMinus) {
+        s.workText = toggled;
+        parseNumber(s);
+        s.workText = toggled;
+        parseReal(s);
+        if (s.floatMode == 1) {
+            // The readout paints the real texts in this mode: they must
+            // carry the new sign. The field keeps the toggled text.
+            formatReal(s, s.realValue, RealText::Echo);
+        }
+    }
+    ws.setEntryText(toggled);
+    repaintReadout(s, ws);
+}
+
+void piKey(CalculatorState& s, WindowSystem& ws) {
+    s.realValue = x87::loadPi(s.fpu);
+    formatReal(s, s.realValue);
+    ws.setEntryText(text::kPi);
+    ws.setCaret(kCaretAfterPi);
+    s.workText = std::string(text::kPi);
+    parseNumber(s);
+    repaintReadout(s, ws);
+}
+
+void runKeyHandler(CalculatorState& s, WindowSystem& ws, std::uint32_t id) {
+    if (id == cmd::kPaste) {
+        pasteKey(s, ws);
+        return;
+    }
+    if (id >= cmd::kDigit0 && id <= cmd::kPoint) {
+        // A digit the radix does not have does nothing, silently.
+        if (acceptsEntryKey(id, s.radix)) {
+            digitOrPointKey(s, ws, id);
+        }
+        return;
+    }
+    switch (id) {
+        case cmd::kMemoryClear:
+        case cmd::kMemoryRecall:
+        case cmd::kMemoryStore:
+        case cmd::kMemoryAdd:
+        case cmd::kMemorySubtract:
+            memoryKey(s, ws, id);
+            break;
+        case cmd::kPi:
+            piKey(s, ws);
+            break;
+        case cmd::kSin:
+        case cmd::kCos:
+        case cmd::kTan:
+        case cmd::kCsc:
+        case cmd::kSec:
+        case cmd::kCot:
+        case cmd::kLog:
+        case cmd::kTwoToX:
+        case cmd::kTenToX:
+        case cmd::kEToX:
+        case cmd::kSquareRoot:
+        case cmd::kSquare:
+        case cmd::kReciprocal:
+            functionKey(s, ws, id);
+            break;
+        case cmd::kPercent:
+            percentKey(s, ws);
+            break;
+        case cmd::kSign:
+            signKey(s, ws);
+            break;
+        case cmd::kHypotenuse:
+        case cmd::kPower:
+        case cmd::kAdd:
+        case cmd::kSubtract:
+        case cmd::kMultiply:
+        case cmd::kDivide:
+        case cmd::kEquals:
+            operatorKey(s, ws, id);
+            break;
+        default:
+            break;  // no key of the keypad
+    }
+}
+
+}  // namespace
+
+void dispatchKeypadCommand(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
+    ws.setOperatorIndicator(text::kBlank);
+
+    std::uint32_t id = commandId;
+    if (s.pendingKeyCommand != 0) {
+        // A key typed or a paste, handed over by the entry field.
+        id = s.pendingKeyCommand;
+        s.pendingKeyCommand = 0;
+        ws.focusMainWindow();
+    }
+
+    // Between commands the field is the only record of the entry.
+    s.entryText = readEntry(ws, kEntryBufferSize);
+    s.workText = readEntry(ws, kEntryBufferSize);
+
+    // While the out-of-range message stands, every key waits for C, CE or
+    // Back Space. A paste is still checked: the message is no number, so it
+    // is rejected like any illegal text.
+    if (s.workText.starts_with('*') && id != cmd::kPaste) {
+        return;
+    }
+    runKeyHandler(s, ws, id);
+}
+
+}  // namespace korvo

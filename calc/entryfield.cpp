@@ -1,0 +1,164 @@
+#include "calc/entryfield.h"
+
+#include <cstddef>
+#include <string>
+
+#include "calc/clearall.h"
+#include "calc/commandids.h"
+#include "calc/dispatcher.h"
+#include "calc/entryio.h"
+
+namespace korvo {
+namespace {
+
+constexpr std::size_t kEntryBufferSize = 35;
+
+// The release-time limits, stricter than the dispatcher's: a text past the
+// limit is cut one character shorter than the limit.
+constexpr std::size_t kLongestFactor = 16;
+constexpr std::size_t kFactorCut = 15;
+constexpr std::size_t kLongestDivisor = 19;
+constexpr std::size_t kDivisorCut = 18;
+
+constexpr std::uint32_t kMultiplyPending = 3;
+constexpr std::uint32_t kDividePending = 4;
+
+// A key the entry field has handed over runs as a click on its key.
+void runPendingKey(CalculatorState& s, WindowSystem& ws) {
+    if (s.pendingKeyCommand != 0) {
+        dispatchKeypadCommand(s, ws, s.pendingKeyCommand);
+    }
+}
+
+void cutAtRelease(CalculatorState& s, WindowSystem& ws, std::size_t length) {
+    ws.beep();
+    s.workText = s.workText.substr(0, length);
+    ws.setEntryText(s.workText);
+}
+
+}  // namespace
+
+void entryKeyDown(CalculatorState& s, WindowSystem& ws, std::uint32_t virtualKey) {
+    s.pendingKeyCommand = 0;
+    const EntrySelection selection = ws.entrySelection();
+    s.selectionStart = selection.start;
+    s.selectionEnd = selection.end;
+    // Typing over a selection starts afresh; Ctrl alone must not, or Ctrl+C
+    // could never copy the selection.
+    if (s.selectionEnd > s.selectionStart && virtualKey != vk::kControl) {
+        clearAll(s, ws);
+    }
+}
+
+void entryKeyUp(CalculatorState& s, WindowSystem& ws, std::uint32_t virtualKey) {
+    s.pendingKeyCommand = 0;
+    s.workText = readEntry(ws, kEntryBufferSize);
+    const std::size_t length = s.workText.size();
+    if (length > kLongestFactor && s.pendingOp == kMultiplyPending) {
+        cutAtRelease(s, ws, kFactorCut);
+    } else if (length > kLongestDivisor && (s.pendingOp == kDividePending || s.floatMode == 1)) {
+        cutAtRelease(s, ws, kDivisorCut);
+    }
+    if (const auto command = keyCommand(virtualKey)) {
+        s.pendingKeyCommand = *command;
+    }
+    runPendingKey(s, ws);
+}
+
+bool entryCharacter(CalculatorState& s, WindowSystem& ws, char character) {
+    s.pendingKeyCommand = 0;
+    // "+" and "*" act as the keypad's keys and never enter the text.
+    if (character == '+') {
+        entryKeyUp(s, ws, vk::kAdd);
+        return true;
+    }
+    if (character == '*') {
+        entryKeyUp(s, ws, vk::kMultiply);
+        return true;
+    }
+    return false;
+}
+
+void entryPaste(CalculatorState& s, WindowSystem& ws) {
+    s.pendingKeyCommand = 0;
+    clearAll(s, ws);
+    s.pendingKeyCommand = cmd::kPaste;
+    // A single-line edit control takes the clipboard text up to its first
+    // line break, into the now empty field, with the caret after it.
+    const std::string clipboard = ws.clipboardText();
+    const std::string inserted = clipboard.substr(0, clipboard.find_first_of("\r\n"));
+    ws.setEntryText(inserted);
+    ws.setCaret(inserted.size());
+    runPendingKey(s, ws);
+}
+
+void entryCut(CalculatorState& s, WindowSystem& ws) {
+    s.pendingKeyCommand = 0;
+    clearAll(s, ws);
+}
+
+std::optional<std::uint32_t> keyCommand(std::uint32_t virtualKey) {
+    if (virtualKey >= vk::k0 && virtualKey <= vk::k9) {
+        return cmd::kDigit0 + (virtualKey - vk::k0);
+    }
+    if (virtualKey >= vk::kNumpad0 && virtualKey <= vk::kNumpad9) {
+        return cmd::kDigit0 + (virtualKey - vk::kNumpad0);
+    }
+    if (virtualKey >= vk::kA && virtualKey <= vk::kF) {
+        return cmd::kDigit0 + 10 + (virtualKey - vk::kA);
+    }
+    switch (virtualKey) {
+        case vk::kDecimal:
+        case vk::kOemPeriod:
+            return cmd::kPoint;
+        case vk::kAdd:
+            return cmd::kAdd;
+        case vk::kSubtract:
+        case vk::kOemMinus:
+            return cmd::kSubtract;
+        case vk::kMultiply:
+        case vk::kOem1:
+            return cmd::kMultiply;
+        case vk::kDivide:
+        case vk::kOem2:
+            return cmd::kDivide;
+        case vk::kReturn:
+        case vk::kOemPlus:
+            return cmd::kEquals;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<std::uint32_t> virtualKeyForCharacter(char character) {
+    if (character >= '0' && character <= '9') {
+        return vk::k0 + static_cast<std::uint32_t>(character - '0');
+    }
+    // Letter keys have the code of their capital, whatever the shift state.
+    if (character >= 'A' && character <= 'Z') {
+        return vk::kA + static_cast<std::uint32_t>(character - 'A');
+    }
+    if (character >= 'a' && character <= 'z') {
+        return vk::kA + static_cast<std::uint32_t>(character - 'a');
+    }
+    switch (character) {
+        case '.':
+            return vk::kOemPeriod;
+        case '+':
+            return vk::kAdd;
+        case '-':
+            return vk::kOemMinus;
+        case '*':
+            return vk::kMultiply;
+        case '/':
+            return vk::kOem2;
+        case '=':
+            return vk::kOemPlus;
+        case ';':
+            return vk::kOem1;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace korvo

@@ -1,0 +1,220 @@
+// The one-operand keys. All but x squared in integer mode and 1/x compute on
+// the x87 in either mode: the argument is the real side of the current
+// number, the result is written in the current radix and the result step
+// re-derives both sides from the shown text, dropping a pending operation.
+#include "calc/functions.h"
+
+#include <algorithm>
+
+#include "calc/commandids.h"
+#include "calc/operations.h"
+#include "floatmath/exponential.h"
+#include "floatmath/realtext.h"
+#include "floatmath/x87.h"
+#include "intmath/limbs.h"
+#include "intmath/muldiv.h"
+#include "intmath/numbertext.h"
+#include "intmath/signedarith.h"
+
+namespace korvo {
+
+namespace {
+
+constexpr std::uint32_t kDegrees = 1;
+constexpr std::uint32_t kMultiplication = 3;
+constexpr std::uint32_t kDivision = 4;
+// FSIN, FCOS, FPTAN and FSINCOS give up from 2^63 on: that biased exponent
+// and every larger one (infinities and NaN included).
+constexpr std::uint16_t kTrigLimitExponent = 0x403E;
+
+// Formats realValue as a result and shows it.
+void showReal(CalculatorState& s, WindowSystem& ws) {
+    formatReal(s, s.realValue);
+    showResult(s, ws);
+}
+
+void squareRootKey(CalculatorState& s, WindowSystem& ws) {
+    x87::finit(s.fpu);
+    parseReal(s);
+    s.realValue = x87::squareRoot(s.fpu, s.realValue);
+    showReal(s, ws);
+}
+
+// The common logarithm: log2 x / log2 10.
+void logKey(CalculatorState& s, WindowSystem& ws) {
+    x87::finit(s.fpu);
+    parseReal(s);
+    const Real80 log2X = x87::yLog2X(s.fpu, x87::loadOne(), s.realValue);
+    s.realValue = x87::divide(s.fpu, log2X, x87::loadLog2Ten(s.fpu));
+    showReal(s, ws);
+}
+
+// 2^x, 10^x, e^x. An empty entry leaves realValue as it is, so these work on
+// the last number (such as a first operand just taken).
+void powerKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
+    x87::finit(s.fpu);
+    parseReal(s);
+    if (commandId == cmd::kTwoToX) {
+        powerOfTwo(s, s.realValue);
+    } else if (commandId == cmd::kTenToX) {
+        powerOfTen(s, s.realValue);
+    } else {
+        powerOfE(s, s.realValue);
+    }
+    showReal(s, ws);
+}
+
+void squareKey(CalculatorState& s, WindowSystem& ws) {
+    if (s.floatMode == 1) {
+        x87::finit(s.fpu);
+        parseReal(s);
+        s.realValue = x87::multiply(s.fpu, s.realValue, s.realValue);
+        showReal(s, ws);
+        return;
+    }
+    // The number is squared as first operand times current number.
+    s.firstIntText = s.intText;
+    s.firstFracText = s.fracText;
+    s.firstOperand = s.limbResult;
+    if (s.firstOperand.fracDigits > 0 || s.limbResult.fracDigits > 0) {
+        s.pendingOp = kMultiplication;
+        scaledMultiplyDivide(s);
+    } else {
+        alignOperands(s);
+        limbMultiply(s);
+        std::copy(s.productLimbs.begin(), s.productLimbs.end(), s.limbResult.limbs.begin());
+        s.limbResult.negative = 0;
+        formatNumber(s);
+    }
+    showResult(s, ws);
+}
+
+// 1 divided by the current number, through the evaluation of "=".
+void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
+    s.firstIntText = "1";
+    s.firstFracText.clear();
+    s.fracWidth = 0;
+    s.firstOperand = LimbNumber{};
+    s.firstOperand.limbs[3] = 1;
+    s.pendingOp = kDivision;
+    s.reciprocalMode = 1;
+    s.firstReal = x87::loadOne();
+    evaluatePending(s, ws);
+}
+
+Real80 reciprocalOf(const X87& unit, Real80 value) {
+    return x87::divide(unit, x87::loadOne(), value);
+}
+
+// sin, cos, tan, csc, sec, cot of an argument in radians.
+Real80 forwardFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
+    switch (commandId) {
+        case cmd::kSin:
+            return x87::sine(unit, x).value;
+        case cmd::kCos:
+            return x87::cosine(unit, x).value;
+        case cmd::kTan: {
+            // FPTAN pushes 1.0 above the tangent; FMUL ST(0), ST(1).
+            const x87::PartialTangent t = x87::partialTangent(unit, x);
+            return x87::multiply(unit, t.one, t.tangent);
+        }
+        case cmd::kCsc:
+            return reciprocalOf(unit, x87::sine(unit, x).value);
+        case cmd::kSec:
+            return reciprocalOf(unit, x87::cosine(unit, x).value);
+        default: {
+            const x87::SineCosine sc = x87::sineCosine(unit, x);
+            return x87::divide(unit, sc.cos, sc.sin);
+        }
+    }
+}
+
+// The inverse functions, each an arctangent, in radians. Arc Sin, Arc Cos,
+// Arc Csc and Arc Sec square x first, so the sign of x does not matter.
+Real80 inverseFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
+    const Real80 one = x87::loadOne();
+    if (commandId == cmd::kTan) {
+        return x87::arcTangent(unit, x, one);
+    }
+    if (commandId == cmd::kCot) {
+        return x87::arcTangent(unit, one, x);
+    }
+    const Real80 square = x87::multiply(unit, x, x);
+    Real80 ratio;
+    if (commandId == cmd::kSin) {
+        ratio = x87::divide(unit, square, x87::subtract(unit, one, square));
+    } else if (commandId == cmd::kCos) {
+        ratio = x87::divide(unit, x87::subtract(unit, one, square), square);
+    } else if (commandId == cmd::kCsc) {
+        ratio = x87::divide(unit, one, x87::subtract(unit, square, one));
+    } else {
+        ratio = x87::subtract(unit, square, one);
+    }
+    return x87::arcTangent(unit, x87::squareRoot(unit, ratio), one);
+}
+
+bool outsideTrigRange(const Real80& x) {
+    return x.biasedExponent() >= kTrigLimitExponent;
+}
+
+// The angle keys take realValue as it stands: it follows the entry after
+// every digit and equals the shown text after every result.
+void angleKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
+    x87::finit(s.fpu);
+    const X87& unit = s.fpu;
+    Real80 x = s.realValue;
+    const bool inDegrees = s.angleUnit == kDegrees;
+    Real80 result;
+    if (s.arcMode == 1) {
+        result = inverseFunction(unit, commandId, x);
+        if (inDegrees) {
+            result = x87::multiply(unit, s.radiansToDegrees, result);
+        }
+    } else {
+        if (inDegrees) {
+            x = x87::multiply(unit, s.degreesToRadians, x);
+        }
+        // The unit cannot reduce such an argument; it would come back as is.
+        if (outsideTrigRange(x)) {
+            showOutOfRangeResult(s, ws);
+            return;
+        }
+        result = forwardFunction(unit, commandId, x);
+    }
+    s.realValue = result;
+    // Forward functions and Arc Tan show every digit the unit produced.
+    const bool untrimmed = s.arcMode == 0 || commandId == cmd::kTan;
+    s.skipFractionTrim = untrimmed ? 1 : 0;
+    formatReal(s, s.realValue);
+    s.skipFractionTrim = 0;
+    showResult(s, ws);
+}
+
+// Square root, x squared, 1/x, Log and e^x need a typed number.
+bool needsEntry(std::uint32_t commandId) {
+    return commandId == cmd::kSquareRoot || commandId == cmd::kSquare ||
+           commandId == cmd::kReciprocal || commandId == cmd::kLog || commandId == cmd::kEToX;
+}
+
+}  // namespace
+
+void functionKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
+    if (needsEntry(commandId) && s.workText.empty()) {
+        return;
+    }
+    if (commandId >= cmd::kSin && commandId <= cmd::kCot) {
+        angleKey(s, ws, commandId);
+    } else if (commandId >= cmd::kTwoToX && commandId <= cmd::kEToX) {
+        powerKey(s, ws, commandId);
+    } else if (commandId == cmd::kSquareRoot) {
+        squareRootKey(s, ws);
+    } else if (commandId == cmd::kSquare) {
+        squareKey(s, ws);
+    } else if (commandId == cmd::kReciprocal) {
+        reciprocalKey(s, ws);
+    } else if (commandId == cmd::kLog) {
+        logKey(s, ws);
+    }
+}
+
+}  // namespace korvo

@@ -1,0 +1,169 @@
+#include "calc/windowcommands.h"
+
+#include <cstddef>
+
+#include "calc/clearall.h"
+#include "calc/commandids.h"
+#include "calc/entryfield.h"
+#include "calc/entryio.h"
+#include "readout/radixchange.h"
+#include "state/fixedtexts.h"
+
+namespace korvo {
+namespace {
+
+constexpr std::size_t kEntryBufferSize = 35;
+// The end of any text Back Space or a base change can leave.
+constexpr std::size_t kCaretAtEnd = 33;
+
+}  // namespace
+
+void backSpace(CalculatorState& s, WindowSystem& ws) {
+    s.workText = readEntry(ws, kEntryBufferSize);
+    if (s.workText.empty()) {
+        return;
+    }
+    // The out-of-range message is no number: it is never edited character
+    // by character nor parsed; Back Space removes it whole, as CE does.
+    if (s.workText.starts_with('*')) {
+        clearEntry(s, ws);
+        return;
+    }
+    // Copied into a buffer the size of the text's length: one character less.
+    s.entryText = s.workText.substr(0, s.workText.size() - 1);
+    ws.setEntryText(s.entryText);
+    ws.setCaret(kCaretAtEnd);
+    ws.focusMainWindow();
+    refreshEntry(s, ws);
+}
+
+void clearEntry(CalculatorState& s, WindowSystem& ws) {
+    // Only the field: the pending operation, its operands and the readout
+    // stay for the number typed next.
+    s.entryText.clear();
+    ws.setEntryText(s.entryText);
+    ws.focusMainWindow();
+}
+
+void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
+    if (s.radix == radix) {
+        return;
+    }
+    s.previousRadix = s.radix;
+    s.radix = radix;
+    s.formatRadix = radix;
+    changeRadix(s);
+    // The rewritten entry goes to the field here: the radix change itself
+    // knows no window.
+    ws.setEntryText(s.entryText);
+    ws.setCaret(kCaretAtEnd);
+    ws.focusMainWindow();
+}
+
+// Deg and Rad are plain check boxes: each only unchecks the other, so a
+// click on the checked one leaves both unchecked.
+void degreesClicked(CalculatorState& s, WindowSystem& ws) {
+    s.angleUnit = 1;
+    ws.setChecked(Switch::Radians, false);
+}
+
+void radiansClicked(CalculatorState& s, WindowSystem& ws) {
+    s.angleUnit = 2;
+    ws.setChecked(Switch::Degrees, false);
+}
+
+void floatingPointClicked(CalculatorState& s, WindowSystem& ws) {
+    // The box has toggled itself: its new mark decides.
+    s.floatMode = ws.isChecked(Switch::FloatingPoint) ? 1 : 0;
+    clearAll(s, ws);
+}
+
+void arcClicked(CalculatorState& s, WindowSystem& ws) {
+    s.arcMode = ws.isChecked(Switch::Arc) ? 1 : 0;
+}
+
+void cutCommand(CalculatorState& s, WindowSystem& ws) {
+    ws.cutSelectionToClipboard();
+    entryCut(s, ws);
+    clearAll(s, ws);
+}
+
+void copyCommand(CalculatorState& /*s*/, WindowSystem& ws) {
+    ws.copySelectionToClipboard();
+}
+
+void pasteCommand(CalculatorState& s, WindowSystem& ws) {
+    clearAll(s, ws);
+    entryPaste(s, ws);
+}
+
+void infoCommand(WindowSystem& ws) {
+    ws.messageBox(kInfoText, text::kCaption, kMessageOk);
+}
+
+bool cutCopyEnabled(CalculatorState& s, WindowSystem& ws) {
+    const EntrySelection selection = ws.entrySelection();
+    s.selectionStart = selection.start;
+    s.selectionEnd = selection.end;
+    return s.selectionEnd > s.selectionStart;
+}
+
+void mainWindowKeyDown(WindowSystem& ws) {
+    // The key's release then reaches the entry field, which turns it into a
+    // keypad command.
+    ws.focusEntryField();
+}
+
+bool runWindowCommand(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
+    switch (commandId) {
+        case cmd::kBackSpace:
+            backSpace(s, ws);
+            return true;
+        case cmd::kClearEntry:
+            clearEntry(s, ws);
+            return true;
+        case cmd::kClearAll:
+            clearAll(s, ws);
+            return true;
+        case cmd::kDegrees:
+            degreesClicked(s, ws);
+            return true;
+        case cmd::kRadians:
+            radiansClicked(s, ws);
+            return true;
+        case cmd::kDecimal:
+            selectRadix(s, ws, 10);
+            return true;
+        case cmd::kHexadecimal:
+            selectRadix(s, ws, 16);
+            return true;
+        case cmd::kOctal:
+            selectRadix(s, ws, 8);
+            return true;
+        case cmd::kBinary:
+            selectRadix(s, ws, 2);
+            return true;
+        case cmd::kFloatingPoint:
+            floatingPointClicked(s, ws);
+            return true;
+        case cmd::kArc:
+            arcClicked(s, ws);
+            return true;
+        case cmd::kCut:
+            cutCommand(s, ws);
+            return true;
+        case cmd::kCopy:
+            copyCommand(s, ws);
+            return true;
+        case cmd::kPasteMenu:
+            pasteCommand(s, ws);
+            return true;
+        case cmd::kInfo:
+            infoCommand(ws);
+            return true;
+        default:
+            return false;  // Close and About belong to the front end
+    }
+}
+
+}  // namespace korvo

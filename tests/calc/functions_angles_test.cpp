@@ -1,0 +1,67 @@
+// The six angle keys and their inverses. Degrees go through the rounded
+// constants 0.01745329252 and 57.295779513, so results in degrees carry
+// their difference from pi/180; forward results are not trimmed.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "key_sequence.h"
+
+namespace korvo::keys_test {
+namespace {
+
+// Here `entry` is what the shown result begins with.
+class Angle : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(Angle, ResultBeginsWith) {
+    inBothModes(GetParam().keys, [](Calculator& c) {
+        EXPECT_TRUE(c.entry().starts_with(GetParam().entry)) << c.entry();
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Angle,
+    ::testing::Values(KeyCase{"SinDegrees", "30 Sin", "0.500000000001473"},
+                      KeyCase{"CosDegrees", "60 Cos", "0.4999999999970535"},
+                      KeyCase{"TanDegrees", "45 Tan", "1.00000000000"},
+                      KeyCase{"CscDegrees", "30 Csc", "1.99999999999"},
+                      KeyCase{"SecDegrees", "60 Sec", "2.00000000001"},
+                      KeyCase{"CotDegrees", "45 Cot", "0.9999999999"},
+                      KeyCase{"SinRadians", "Rad 30 Sin", "-0.98803162409286"},
+                      KeyCase{"AngleOfAnEmptyEntry", "Rad 0 + Cos", "1"},
+                      KeyCase{"ForwardIsUntrimmed", "Rad 0.5 Sin", "0.4794255386042030002"},
+                      KeyCase{"ArcTanDegrees", "Arc 1 Tan", "44.9999999999353"},
+                      KeyCase{"ArcSinDegrees", "Arc 0.5 Sin", "29.99999999"},
+                      KeyCase{"ArcSinOfNegative", "Arc 0.5 +/- Sin", "29.99999999"},
+                      KeyCase{"ArcCosDegrees", "Arc 0.5 Cos", "59.99999999"},
+                      KeyCase{"ArcCscDegrees", "Arc 2 +/- Csc", "29.99999999"},
+                      KeyCase{"ArcSecDegrees", "Arc 2 Sec", "59.99999999"},
+                      KeyCase{"ArcCotDegrees", "Arc 1 Cot", "44.99999999"},
+                      KeyCase{"ArcTanKeepsTheSign", "Rad Arc 1 +/- Tan", "-0.785398163397448"},
+                      KeyCase{"ArcSinRadians", "Rad Arc 1 Sin", "1.5707963267948966"},
+                      KeyCase{"InverseIsTrimmed", "Rad Arc 0 Sin", "0"},
+                      KeyCase{"ArcSinAboveOne", "Arc 2 Sin", kOutOfRange},
+                      KeyCase{"CscOfZero", "0 Csc", kOutOfRange}),
+    caseName);
+
+// From 2^63 on (after the degree conversion) the unit cannot reduce the
+// argument and would hand it back; the message stands instead.
+TEST(Angle, HugeArgumentShowsTheMessage) {
+    for (const char* key : {"Sin", "Cos", "Tan", "Csc", "Sec", "Cot"}) {
+        for (const std::uint16_t exponent : {0x403E, 0x403D}) {
+            Calculator calc;
+            calc.run("Rad 1");
+            calc.s.realValue = Real80{0x8000000000000000ULL, exponent};
+            calc.run(key);
+            EXPECT_EQ(calc.entry() == kOutOfRange, exponent == 0x403E) << key << calc.entry();
+        }
+    }
+    Calculator inverse;
+    inverse.run("Rad Arc 1");
+    inverse.s.realValue = Real80{0x8000000000000000ULL, 0x403E};
+    inverse.run("Tan");
+    EXPECT_TRUE(inverse.entry().starts_with("1.5707963267948966")) << inverse.entry();
+}
+
+}  // namespace
+}  // namespace korvo::keys_test
