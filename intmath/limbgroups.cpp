@@ -30,6 +30,9 @@ Limbs4 multiplyGroups(CalculatorState& s, const Limbs4& a, const Limbs4& b) {
     // a x b = a x (b mod 2^64) + 2^64 x a x (b div 2^64); of the second
     // product only its low 64 bits stay below 2^128.
     Limbs4 result = multiplyBy64(s, a, b[2], b[3]);
+    if (b[0] == 0 && b[1] == 0) {
+        return result;
+    }
     const Limbs4 upper = multiplyBy64(s, a, b[0], b[1]);
     const std::uint64_t sum = std::uint64_t{result[1]} + upper[3];
     result[1] = static_cast<std::uint32_t>(sum & kMaxLimb);

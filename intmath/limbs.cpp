@@ -91,6 +91,9 @@ void limbMultiply(CalculatorState& s) {
     std::array<std::uint32_t, 4> result{};
     for (int j = 0; j < 2; ++j) {
         const std::uint32_t multiplier = s.limbB[static_cast<std::size_t>(3 - j)];
+        if (multiplier == 0) {
+            continue;  // adds nothing; the parser's multipliers are one limb
+        }
         std::uint64_t carry = 0;
         for (int i = 0; i + j < 4; ++i) {
             const auto position = static_cast<std::size_t>(i + j);
@@ -113,6 +116,10 @@ std::uint32_t limbDivide(CalculatorState& s) {
     }
     std::uint64_t remainder = 0;
     for (std::size_t i = 0; i < 4; ++i) {
+        if (remainder == 0 && s.limbA[i] == 0) {
+            s.quotientLimbs[i] = 0;  // the leading zero limbs of small numbers
+            continue;
+        }
         const std::uint64_t dividend = (remainder << 32) | s.limbA[i];
         s.quotientLimbs[i] = low32(dividend / divisor);
         remainder = dividend % divisor;

@@ -175,10 +175,17 @@ void integerPower(CalculatorState& s) {
     // Square and multiply from the exponent's top bit: any 128-bit exponent
     // takes at most 256 products, and the result is exact modulo 2^128.
     Limbs4 power{0, 0, 0, 1};
-    for (int bit = kExponentBits - 1; bit >= 0; --bit) {
-        power = multiplyGroups(s, power, power);
+    const auto bitIsSet = [&exponent](int bit) {
         const std::uint32_t limb = exponent[static_cast<std::size_t>(3 - bit / kLimbBits)];
-        if (((limb >> (bit % kLimbBits)) & 1U) != 0) {
+        return ((limb >> (bit % kLimbBits)) & 1U) != 0;
+    };
+    int top = kExponentBits - 1;
+    while (top >= 0 && !bitIsSet(top)) {
+        --top;
+    }
+    for (int bit = top; bit >= 0; --bit) {
+        power = multiplyGroups(s, power, power);
+        if (bitIsSet(bit)) {
             power = multiplyGroups(s, power, base);
         }
     }
