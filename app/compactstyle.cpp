@@ -1,0 +1,54 @@
+#include "app/compactstyle.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
+
+namespace korvo::app {
+
+int CompactStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+    switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return kIndicatorSize;
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+            return kLabelSpacing;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+void CompactStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameGroupBox) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const QRect outer = option->rect.adjusted(0, 0, -2, -2);
+    painter->save();
+    painter->setPen(option->palette.color(QPalette::Light));
+    painter->drawRect(outer.translated(1, 1));
+    painter->setPen(option->palette.color(QPalette::Mid));
+    painter->drawRect(outer);
+    painter->restore();
+}
+
+QIcon CompactStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton) {
+        return {};
+    }
+    return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+void useCompactStyle() {
+    if (dynamic_cast<CompactStyle*>(QApplication::style()) == nullptr) {
+        QApplication::setStyle(new CompactStyle);
+    }
+}
+
+}  // namespace korvo::app

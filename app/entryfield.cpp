@@ -1,0 +1,115 @@
+#include "app/entryfield.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "app/keyflow.h"
+
+namespace korvo::app {
+
+EntryField::EntryField(QWidget* parent) : QLineEdit(parent) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Every text that enters goes through the paste check; dropping text
+    // would bypass it.
+    setAcceptDrops(false);
+    setDragEnabled(false);
+}
+
+bool isWindowShortcut(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int key = event.key();
+    if (modifiers == Qt::ControlModifier) {
+        return key == Qt::Key_X || key == Qt::Key_C || key == Qt::Key_V;
+    }
+    return modifiers == Qt::NoModifier && key == Qt::Key_Backspace;
+}
+
+bool EntryField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (isWindowShortcut(*key)) {
+            // Leave it to the window's shortcut, not to the line edit.
+            key->ignore();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            // No control is a tab stop: Tab is an ordinary key here.
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void EntryField::keyPressEvent(QKeyEvent* event) {
+    // The line edit's other paste and cut keys (Shift+Insert, Shift+Delete)
+    // go through the calculator as the window's shortcuts do.
+    if (flow_ != nullptr && event->matches(QKeySequence::Paste)) {
+        flow_->entryFieldPaste();
+        event->accept();
+        return;
+    }
+    if (flow_ != nullptr && event->matches(QKeySequence::Cut)) {
+        flow_->entryFieldCut();
+        event->accept();
+        return;
+    }
+    if (flow_ == nullptr || flow_->entryFieldPress(*event) == KeyFlow::EntryAction::Edit) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void EntryField::keyReleaseEvent(QKeyEvent* event) {
+    if (flow_ != nullptr) {
+        flow_->release(*event);
+    }
+    event->accept();
+}
+
+void EntryField::contextMenuEvent(QContextMenuEvent* event) {
+    // The edit control's own menu, with Cut and Paste going through the
+    // calculator (a cut clears it, a paste is checked against the base).
+    QMenu menu;
+    QAction* undoItem = menu.addAction(tr("&Undo"), this, [this] { undo(); });
+    undoItem->setEnabled(isUndoAvailable());
+    menu.addSeparator();
+    QAction* cutItem = menu.addAction(tr("Cu&t"), this, [this] {
+        if (flow_ != nullptr) {
+            flow_->entryFieldCut();
+        }
+    });
+    QAction* copyItem = menu.addAction(tr("&Copy"), this, [this] { copy(); });
+    QAction* pasteItem = menu.addAction(tr("&Paste"), this, [this] {
+        if (flow_ != nullptr) {
+            flow_->entryFieldPaste();
+        }
+    });
+    QAction* deleteItem = menu.addAction(tr("&Delete"), this, [this] { del(); });
+    menu.addSeparator();
+    QAction* selectAllItem = menu.addAction(tr("Select &All"), this, [this] { selectAll(); });
+    cutItem->setEnabled(hasSelectedText());
+    copyItem->setEnabled(hasSelectedText());
+    deleteItem->setEnabled(hasSelectedText());
+    pasteItem->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    selectAllItem->setEnabled(!text().isEmpty());
+    menu.exec(event->globalPos());
+}
+
+void EntryField::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button would paste the X selection unchecked.
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+}  // namespace korvo::app

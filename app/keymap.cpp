@@ -1,0 +1,84 @@
+#include "app/keymap.h"
+
+#include <Qt>
+
+#include "calc/commandids.h"
+
+namespace korvo::app {
+
+namespace {
+
+// Codes of keys that give no command but still reach the entry field's
+// release handling (its length limits run at every release).
+constexpr std::uint32_t kVkBack = 0x08;
+constexpr std::uint32_t kVkTab = 0x09;
+constexpr std::uint32_t kVkShift = 0x10;
+constexpr std::uint32_t kVkEscape = 0x1B;
+constexpr std::uint32_t kVkSpace = 0x20;
+constexpr std::uint32_t kVkDelete = 0x2E;
+
+// Qt's digit and letter codes are their ASCII codes, as the virtual-key
+// codes of the main keyboard are.
+bool isDigit(int key) {
+    return key >= Qt::Key_0 && key <= Qt::Key_9;
+}
+bool isLetter(int key) {
+    return key >= Qt::Key_A && key <= Qt::Key_Z;
+}
+
+}  // namespace
+
+std::uint32_t virtualKeyOf(int qtKey, bool keypad) {
+    if (isDigit(qtKey)) {
+        const auto digit = static_cast<std::uint32_t>(qtKey - Qt::Key_0);
+        return (keypad ? vk::kNumpad0 : vk::k0) + digit;
+    }
+    if (isLetter(qtKey)) {
+        return static_cast<std::uint32_t>(qtKey);
+    }
+    switch (qtKey) {
+        case Qt::Key_Period:
+            return keypad ? vk::kDecimal : vk::kOemPeriod;
+        case Qt::Key_Comma:  // the keypad's decimal key on many layouts
+            return keypad ? vk::kDecimal : 0;
+        case Qt::Key_Plus:
+            return vk::kAdd;
+        case Qt::Key_Minus:
+            return keypad ? vk::kSubtract : vk::kOemMinus;
+        case Qt::Key_Asterisk:
+            return vk::kMultiply;
+        case Qt::Key_Slash:
+            return keypad ? vk::kDivide : vk::kOem2;
+        case Qt::Key_Semicolon:
+            return vk::kOem1;
+        case Qt::Key_Equal:
+            return vk::kOemPlus;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return vk::kReturn;
+        case Qt::Key_Control:
+            return vk::kControl;
+        case Qt::Key_Shift:
+            return kVkShift;
+        case Qt::Key_Backspace:
+            return kVkBack;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return kVkTab;
+        case Qt::Key_Escape:
+            return kVkEscape;
+        case Qt::Key_Space:
+            return kVkSpace;
+        case Qt::Key_Delete:
+            return kVkDelete;
+        default:
+            return 0;
+    }
+}
+
+bool isSystemKey(int qtKey, bool altHeld) {
+    return altHeld || qtKey == Qt::Key_Alt || qtKey == Qt::Key_AltGr || qtKey == Qt::Key_Meta ||
+           qtKey == Qt::Key_Super_L || qtKey == Qt::Key_Super_R;
+}
+
+}  // namespace korvo::app

@@ -1,0 +1,36 @@
+// One row of the keypad: nine picture keys, each sending its command id.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "app/keytable.h"
+
+class QToolButton;
+
+namespace korvo::app {
+
+// Inside a row: keys of 23 x 22 pixels, one every 31 pixels.
+inline constexpr int kKeyWidth = 23;
+inline constexpr int kKeyHeight = 22;
+inline constexpr int kKeyPitch = 31;
+inline constexpr int kKeyTop = 1;
+
+class KeypadRow : public QWidget {
+  public:
+    KeypadRow(QWidget* parent, int row);
+
+    // Called with the key's command id on every click.
+    void onCommand(std::function<void(std::uint32_t)> handler) { handler_ = std::move(handler); }
+    [[nodiscard]] QToolButton* key(int column) const {
+        return keys_.at(static_cast<std::size_t>(column));
+    }
+
+  private:
+    std::array<QToolButton*, kKeysPerRow> keys_{};
+    std::function<void(std::uint32_t)> handler_;
+};
+
+}  // namespace korvo::app

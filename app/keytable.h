@@ -1,0 +1,29 @@
+// The 45 keys of the keypad: where each stands, the command it sends and what
+// it is called for tooltips and screen readers.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace korvo::app {
+
+struct KeypadKey {
+    int row = 0;     // 0..4, top to bottom
+    int column = 0;  // 0..8, left to right; also the face's index in the row's bitmap
+    std::uint32_t commandId = 0;
+    std::string_view name;  // accessible name and tooltip
+};
+
+inline constexpr int kKeypadRows = 5;
+inline constexpr int kKeysPerRow = 9;
+inline constexpr std::size_t kKeyCount = 45;
+
+// Row by row, left to right.
+const std::array<KeypadKey, kKeyCount>& keypadKeys();
+
+// The resource path of a row's bitmap (nine 16 x 15 faces side by side).
+std::string_view keypadBitmap(int row);
+
+}  // namespace korvo::app

@@ -1,0 +1,154 @@
+#include "app/mainwindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+#include "app/aboutdialog.h"
+#include "app/clientarea.h"
+#include "app/compactstyle.h"
+#include "app/entryfield.h"
+#include "app/keyflow.h"
+#include "app/keypadrow.h"
+#include "app/qtwindowsystem.h"
+#include "app/resources.h"
+#include "calc/commandids.h"
+#include "calc/dispatcher.h"
+#include "calc/windowcommands.h"
+
+namespace korvo::app {
+
+namespace {
+
+// How long a released key waits for a repeat that cancels it, on X11.
+constexpr int kRepeatWindowMs = 20;
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow()
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      quit_([] { QCoreApplication::exit(0); }) {
+    initResources();
+    useCompactStyle();
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    area_ = new ClientArea(this);
+    area_->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(area_);
+    controls_ = createControls(area_);
+    ws_ = std::make_unique<QtWindowSystem>(controls_, area_);
+    keys_ = std::make_unique<KeyFlow>(state_, *ws_);
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+        keys_->setRepeatWindow(kRepeatWindowMs);
+    }
+    area_->setKeyFlow(keys_.get());
+    controls_.entry->setKeyFlow(keys_.get());
+
+    buildMenus();
+    addShortcuts();
+    connectControls();
+    // Fixed size: no resizing, no maximising.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(200, 68);
+    area_->setFocus(Qt::OtherFocusReason);
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::command(std::uint32_t id) {
+    keys_->flushReleases();
+    runWindowCommand(state_, *ws_, id);
+}
+
+void CalculatorWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->addAction(QStringLiteral("&Close"), this, [this] { quit_(); });
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    // The text after the tab is the menu's shortcut column; the shortcuts
+    // themselves belong to the window (they are checked as they act).
+    cut_ = edit->addAction(QStringLiteral("&Cut\tCtrl+x"), this, [this] { command(cmd::kCut); });
+    copy_ = edit->addAction(QStringLiteral("&Copy\tCtrl+c"), this, [this] { command(cmd::kCopy); });
+    edit->addAction(QStringLiteral("&Paste\tCtrl+v"), this, [this] { command(cmd::kPasteMenu); });
+
+    QMenu* information = bar->addMenu(QStringLiteral("&Information"));
+    information->addAction(QStringLiteral("&Info"), this, [this] { command(cmd::kInfo); });
+    information->addAction(QStringLiteral("&About"), this, [this] { showAbout(); });
+
+    for (QMenu* menu : {edit, information}) {
+        connect(menu, &QMenu::aboutToShow, this, [this] { updateEditItems(); });
+    }
+}
+
+void CalculatorWindow::addShortcuts() {
+    const auto shortcut = [this](QKeyCombination keys, std::function<void()> act) {
+        auto* s = new QShortcut(QKeySequence(keys), this);
+        s->setContext(Qt::WindowShortcut);
+        // A held Backspace goes on deleting; a held Ctrl+V pastes once.
+        s->setAutoRepeat(keys.key() == Qt::Key_Backspace);
+        connect(s, &QShortcut::activated, this, std::move(act));
+    };
+    shortcut(Qt::CTRL | Qt::Key_X, [this] {
+        if (updateEditItems()) {
+            command(cmd::kCut);
+        }
+    });
+    shortcut(Qt::CTRL | Qt::Key_C, [this] {
+        if (updateEditItems()) {
+            command(cmd::kCopy);
+        }
+    });
+    shortcut(Qt::CTRL | Qt::Key_V, [this] { command(cmd::kPasteMenu); });
+    shortcut(QKeyCombination(Qt::Key_Backspace), [this] { command(cmd::kBackSpace); });
+}
+
+bool CalculatorWindow::updateEditItems() {
+    const bool enabled = cutCopyEnabled(state_, *ws_);
+    cut_->setEnabled(enabled);
+    copy_->setEnabled(enabled);
+    return enabled;
+}
+
+void CalculatorWindow::connectControls() {
+    const auto clicked = [this](QAbstractButton* button, std::uint32_t id) {
+        // Qt has already toggled the check box or checked the radio button.
+        connect(button, &QAbstractButton::clicked, this, [this, id] { command(id); });
+    };
+    clicked(controls_.backSpace, cmd::kBackSpace);
+    clicked(controls_.clearEntry, cmd::kClearEntry);
+    clicked(controls_.clearAll, cmd::kClearAll);
+    clicked(controls_.degrees, cmd::kDegrees);
+    clicked(controls_.radians, cmd::kRadians);
+    clicked(controls_.decimal, cmd::kDecimal);
+    clicked(controls_.hexadecimal, cmd::kHexadecimal);
+    clicked(controls_.octal, cmd::kOctal);
+    clicked(controls_.binary, cmd::kBinary);
+    clicked(controls_.floatingPoint, cmd::kFloatingPoint);
+    clicked(controls_.arc, cmd::kArc);
+    for (KeypadRow* row : controls_.keypad) {
+        row->onCommand([this](std::uint32_t id) {
+            keys_->flushReleases();
+            dispatchKeypadCommand(state_, *ws_, id);
+        });
+    }
+}
+
+void CalculatorWindow::showAbout() {
+    AboutDialog dialog(area_);
+    dialog.exec();
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    // Closing ends the program; the window itself stays until it does.
+    event->ignore();
+    quit_();
+}
+
+}  // namespace korvo::app

@@ -1,0 +1,42 @@
+// The calculator's window-system operations on the Qt main window.
+#pragma once
+
+#include "app/windowcontrols.h"
+#include "calc/windowsystem.h"
+
+class QAbstractButton;
+
+namespace korvo::app {
+
+class QtWindowSystem : public WindowSystem {
+  public:
+    // `mainFocus` is the widget that stands for the main window when it
+    // holds the keyboard focus.
+    QtWindowSystem(const WindowControls& controls, QWidget* mainFocus)
+        : c_(controls), mainFocus_(mainFocus) {}
+
+    std::string entryText() override;
+    void setEntryText(std::string_view text) override;
+    void setOperatorIndicator(std::string_view text) override;
+    void setMemoryIndicator(std::string_view text) override;
+    void setCaret(std::size_t position) override;
+    EntrySelection entrySelection() override;
+    void focusMainWindow() override;
+    void focusEntryField() override;
+    void beep() override;
+    void messageBox(std::string_view text, std::string_view caption, std::uint32_t flags) override;
+    bool isChecked(Switch which) override;
+    void setChecked(Switch which, bool checked) override;
+    void showReadout(const ReadoutPicture& picture) override;
+    void cutSelectionToClipboard() override;
+    void copySelectionToClipboard() override;
+    std::string clipboardText() override;
+
+    [[nodiscard]] QAbstractButton* switchButton(Switch which) const;
+
+  private:
+    WindowControls c_;
+    QWidget* mainFocus_;
+};
+
+}  // namespace korvo::app

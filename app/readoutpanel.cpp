@@ -1,0 +1,129 @@
+#include "app/readoutpanel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace korvo::app {
+
+namespace {
+
+// Rectangles of the picture have exclusive right and bottom edges.
+QRect toQRect(const PixelRect& r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+QString latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr std::array<const char*, 4> kValueNames{"Decimal value", "Hexadecimal value",
+                                                 "Octal value", "Binary value"};
+
+}  // namespace
+
+QColor colourOf(std::uint32_t colourRef) {
+    return QColor(static_cast<int>(colourRef & 0xFFU), static_cast<int>((colourRef >> 8) & 0xFFU),
+                  static_cast<int>((colourRef >> 16) & 0xFFU));
+}
+
+QFont numberFont(const PictureFont& font) {
+    QFont result(QString::fromStdString(font.face));
+    result.setStyleHint(QFont::TypeWriter);
+    result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+    // The height is the whole character cell; Qt sizes the em, so shrink the
+    // em until the cell fits.
+    result.setPixelSize(font.height);
+    const int cell = QFontMetrics(result).height();
+    if (cell > font.height) {
+        result.setPixelSize(std::max(1, font.height * font.height / cell));
+    }
+    const int average = QFontMetrics(result).averageCharWidth();
+    if (average > 0) {
+        const double stretch = 100.0 * font.width / average;
+        result.setStretch(std::clamp(static_cast<int>(std::lround(stretch)), 50, 200));
+    }
+    return result;
+}
+
+ReadoutPanel::ReadoutPanel(QWidget* parent, QColor panelColour)
+    : QGroupBox(parent), panelColour_(panelColour) {
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        auto* value = new QWidget(this);
+        value->setAccessibleName(QString::fromLatin1(kValueNames.at(i)));
+        value->setToolTip(QString::fromLatin1(kValueNames.at(i)));
+        value->hide();  // shown once there is a value to name
+        values_.at(i) = value;
+    }
+}
+
+void ReadoutPanel::setPicture(const ReadoutPicture& picture) {
+    if (!numberFont_ || picture_->font != picture.font) {
+        numberFont_ = numberFont(picture.font);
+    }
+    picture_ = picture;
+    describeLines();
+    update();
+}
+
+void ReadoutPanel::describeLines() {
+    const ReadoutPicture& p = *picture_;
+    const std::array<const PictureLine*, 3> lines{&p.decimal, &p.hexadecimal, &p.octal};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        values_.at(i)->setGeometry(toQRect(lines.at(i)->rect));
+        values_.at(i)->setAccessibleDescription(latin1(lines.at(i)->text));
+        values_.at(i)->show();
+    }
+    QWidget* binary = values_.back();
+    if (p.binary.empty()) {
+        binary->hide();
+        return;
+    }
+    QRect block;
+    QStringList texts;
+    for (const PictureLine& line : p.binary) {
+        block = block.united(toQRect(line.rect));
+        texts << latin1(line.text);
+    }
+    binary->setGeometry(block);
+    binary->setAccessibleDescription(texts.join(QLatin1Char(' ')));
+    binary->show();
+}
+
+void ReadoutPanel::paintEvent(QPaintEvent* event) {
+    QGroupBox::paintEvent(event);
+    if (!picture_) {
+        return;
+    }
+    const ReadoutPicture& p = *picture_;
+    QPainter painter(this);
+    painter.fillRect(toQRect(p.background), panelColour_);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(panelColour_);
+
+    // Labels: at a point, in the panel's own font.
+    painter.setPen(colourOf(p.labelColour));
+    const int labelAscent = painter.fontMetrics().ascent();
+    for (const PictureLabel& label : p.labels) {
+        painter.drawText(QPoint(label.x, label.y + labelAscent), latin1(label.text));
+    }
+
+    // Values: one line each, clipped to its rectangle, never wrapped.
+    painter.setFont(*numberFont_);
+    painter.setPen(colourOf(p.valueColour));
+    const int ascent = painter.fontMetrics().ascent();
+    const auto drawLine = [&](const PictureLine& line) {
+        const QRect rect = toQRect(line.rect);
+        painter.setClipRect(rect);
+        painter.drawText(QPoint(rect.left(), rect.top() + ascent), latin1(line.text));
+    };
+    drawLine(p.decimal);
+    drawLine(p.hexadecimal);
+    drawLine(p.octal);
+    for (const PictureLine& line : p.binary) {
+        drawLine(line);
+    }
+}
+
+}  // namespace korvo::app

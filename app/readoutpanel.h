@@ -1,0 +1,44 @@
+// The readout panel: a frame that shows the last readout picture the
+// calculator painted. Repaints by the window system (after being covered or
+// minimised) show that picture again; only the calculator changes it.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QGroupBox>
+#include <array>
+#include <optional>
+
+#include "readout/readoutpicture.h"
+
+namespace korvo::app {
+
+class ReadoutPanel : public QGroupBox {
+  public:
+    ReadoutPanel(QWidget* parent, QColor panelColour);
+
+    void setPicture(const ReadoutPicture& picture);
+    [[nodiscard]] const std::optional<ReadoutPicture>& picture() const { return picture_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void describeLines();
+
+    QColor panelColour_;
+    std::optional<ReadoutPicture> picture_;
+    std::optional<QFont> numberFont_;  // made for the first picture, then kept
+    // Non-painting stand-ins for the four values, so that tooltips and
+    // screen readers can name them.
+    std::array<QWidget*, 4> values_{};
+};
+
+// A 0x00BBGGRR colour as Qt's.
+QColor colourOf(std::uint32_t colourRef);
+
+// The number font of the picture as this machine can draw it: a cell of
+// `height` pixels and characters `width` pixels wide on average.
+QFont numberFont(const PictureFont& font);
+
+}  // namespace korvo::app

@@ -1,0 +1,111 @@
+#include "app/windowcontrols.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/entryfield.h"
+#include "app/keypadrow.h"
+#include "app/readoutpanel.h"
+
+namespace korvo::app {
+
+namespace {
+
+struct Place {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+template <typename Control>
+Control* place(Control* control, Place p, const QFont* font) {
+    control->setGeometry(p.x, p.y, p.width, p.height);
+    if (font != nullptr) {
+        control->setFont(*font);
+    }
+    return control;
+}
+
+// Check boxes and radio buttons keep the focus a click gives them; buttons
+// hand it back to the main window through their commands, so they never
+// take it. Nothing is a tab stop.
+template <typename Button>
+Button* labelled(QWidget* area, const char* text, Place p, const QFont& font,
+                 Qt::FocusPolicy focus) {
+    auto* button = place(new Button(QString::fromLatin1(text), area), p, &font);
+    button->setFocusPolicy(focus);
+    return button;
+}
+
+template <typename Button>
+Button* switchButton(QWidget* area, const char* text, Place p, const QFont& font) {
+    return labelled<Button>(area, text, p, font, Qt::ClickFocus);
+}
+
+QLineEdit* indicator(QWidget* area, Place p) {
+    auto* box = place(new QLineEdit(area), p, nullptr);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+QGroupBox* frame(QWidget* area, Place p) {
+    auto* box = place(new QGroupBox(area), p, nullptr);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+}  // namespace
+
+QFont controlFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(12);
+    font.setWeight(QFont::Medium);
+    return font;
+}
+
+WindowControls createControls(QWidget* area) {
+    const QFont font = controlFont();
+    WindowControls c;
+    c.floatingPoint = switchButton<QCheckBox>(area, "Floating Point", {4, 4, 130, 12}, font);
+    c.entry = place(new EntryField(area), {135, 0, 315, 22}, nullptr);
+    c.entry->setFocusPolicy(Qt::ClickFocus);
+    c.arc = switchButton<QCheckBox>(area, "Arc", {182, 32, 40, 12}, font);
+    c.memoryIndicator = indicator(area, {239, 26, 25, 21});
+    c.backSpace = labelled<QPushButton>(area, "Back Space", {271, 26, 80, 20}, font, Qt::NoFocus);
+    c.operatorIndicator = indicator(area, {363, 26, 25, 21});
+    c.clearEntry = labelled<QPushButton>(area, "CE", {399, 26, 20, 20}, font, Qt::NoFocus);
+    c.clearAll = labelled<QPushButton>(area, "C", {429, 26, 20, 20}, font, Qt::NoFocus);
+    c.angleFrame = frame(area, {178, 43, 85, 28});
+    c.baseFrame = frame(area, {271, 43, 178, 28});
+    c.degrees = switchButton<QCheckBox>(area, "Deg", {182, 55, 39, 12}, font);
+    c.radians = switchButton<QCheckBox>(area, "Rad", {222, 55, 39, 12}, font);
+    c.decimal = switchButton<QRadioButton>(area, "Dec", {275, 55, 40, 12}, font);
+    c.hexadecimal = switchButton<QRadioButton>(area, "Hex", {318, 55, 40, 12}, font);
+    c.octal = switchButton<QRadioButton>(area, "Oct", {361, 55, 40, 12}, font);
+    c.binary = switchButton<QRadioButton>(area, "Bin", {404, 55, 40, 12}, font);
+    c.degrees->setChecked(true);
+    c.decimal->setChecked(true);
+
+    for (int row = 0; row < kKeypadRows; ++row) {
+        c.keypad.at(static_cast<std::size_t>(row)) =
+            place(new KeypadRow(area, row), {178, 74 + 29 * row, 272, 24}, nullptr);
+    }
+
+    // The panel is painted in the colour of menus.
+    const QColor panel = QApplication::palette("QMenu").color(QPalette::Window);
+    c.readout = place(new ReadoutPanel(area, panel), {4, 18, 161, 196}, nullptr);
+    c.readout->setFocusPolicy(Qt::NoFocus);
+    return c;
+}
+
+}  // namespace korvo::app
