@@ -1,0 +1,92 @@
+#include "win32/mainwindow.h"
+
+#include "calc/commandids.h"
+#include "calc/windowcommands.h"
+#include "win32/aboutdialog.h"
+#include "win32/controls.h"
+#include "win32/resourceids.h"
+#include "win32/shell.h"
+
+namespace korvo::win32 {
+namespace {
+
+static_assert(IDM_CLOSE == cmd::kClose && IDM_CUT == cmd::kCut && IDM_COPY == cmd::kCopy &&
+              IDM_PASTE == cmd::kPasteMenu && IDM_INFO == cmd::kInfo && IDM_ABOUT == cmd::kAbout &&
+              IDC_BACKSPACE == cmd::kBackSpace);
+
+// Commands that end their handling at once; the others (the angle and base
+// switches, Arc and ids nobody owns) go on to the default handling.
+bool endsHandling(std::uint32_t id) {
+    switch (id) {
+        case cmd::kCut:
+        case cmd::kCopy:
+        case cmd::kPasteMenu:
+        case cmd::kInfo:
+        case cmd::kBackSpace:
+        case cmd::kClearEntry:
+        case cmd::kClearAll:
+        case cmd::kFloatingPoint:
+            return true;
+        default:
+            return false;
+    }
+}
+
+LRESULT command(Shell& sh, HWND window, WPARAM wParam, LPARAM lParam) {
+    // The high word (notification code or accelerator flag) does not matter.
+    const std::uint32_t id = LOWORD(wParam);
+    if (id == cmd::kClose) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    if (id == cmd::kAbout) {
+        showAboutDialog(sh);
+        return 0;
+    }
+    runWindowCommand(sh.calculator, sh.window, id);
+    if (endsHandling(id)) {
+        return 0;
+    }
+    return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+}
+
+// Cut and Copy only while text is selected in the entry field; the window
+// system asks before every menu and before their accelerators.
+void enableEditItems(Shell& sh) {
+    const UINT state =
+        MF_BYCOMMAND | (cutCopyEnabled(sh.calculator, sh.window) ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(sh.mainMenu, cmd::kCut, state);
+    EnableMenuItem(sh.mainMenu, cmd::kCopy, state);
+}
+
+}  // namespace
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Shell& sh = shell();
+    switch (message) {
+        case WM_CREATE:
+            sh.mainWindow = window;
+            createControls(sh, window);
+            return 0;
+        case WM_COMMAND:
+            return command(sh, window, wParam, lParam);
+        case WM_INITMENUPOPUP:
+            enableEditItems(sh);
+            return 0;
+        case WM_KEYDOWN:
+            // The key's release then reaches the entry field, which turns it
+            // into the key's command.
+            mainWindowKeyDown(sh.window);
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_NOTIFY:
+            return 0;
+        case WM_CLOSE:
+            // The window stays: the process ends with the message loop.
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace korvo::win32

@@ -1,0 +1,146 @@
+#include "win32/win32window.h"
+
+#include <algorithm>
+
+#include "win32/readoutdrawing.h"
+#include "win32/shell.h"
+
+namespace korvo::win32 {
+namespace {
+
+void setText(HWND window, std::string_view text) {
+    const std::string terminated(text);
+    SetWindowTextA(window, terminated.c_str());
+}
+
+// The entry field's own clipboard handling, without the calculator's
+// reaction that the subclass adds.
+void editControlMessage(const Shell& shell, UINT message) {
+    CallWindowProcA(shell.entryFieldBaseProc, shell.entryField, message, 0, 0);
+}
+
+}  // namespace
+
+std::string Win32Window::entryText() {
+    const int length = GetWindowTextLengthA(shell_.entryField);
+    if (length <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(shell_.entryField, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void Win32Window::setEntryText(std::string_view text) {
+    setText(shell_.entryField, text);
+}
+
+void Win32Window::setOperatorIndicator(std::string_view text) {
+    setText(shell_.operatorIndicator, text);
+}
+
+void Win32Window::setMemoryIndicator(std::string_view text) {
+    setText(shell_.memoryIndicator, text);
+}
+
+void Win32Window::setCaret(std::size_t position) {
+    const auto at = static_cast<WPARAM>(position);
+    SendMessageA(shell_.entryField, EM_SETSEL, at, static_cast<LPARAM>(at));
+}
+
+EntrySelection Win32Window::entrySelection() {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(shell_.entryField, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return EntrySelection{start, end};
+}
+
+void Win32Window::focusMainWindow() {
+    SetFocus(shell_.mainWindow);
+}
+
+void Win32Window::focusEntryField() {
+    SetFocus(shell_.entryField);
+}
+
+void Win32Window::beep() {
+    MessageBeep(0);
+}
+
+void Win32Window::messageBox(std::string_view text, std::string_view caption, std::uint32_t flags) {
+    const std::string body(text);
+    const std::string title(caption);
+    // No owner: the box stands on its own, as the calculator's boxes do.
+    MessageBoxA(nullptr, body.c_str(), title.c_str(), flags);
+}
+
+HWND Win32Window::switchWindow(Switch which) const {
+    switch (which) {
+        case Switch::Degrees:
+            return shell_.modeRadios[kDeg];
+        case Switch::Radians:
+            return shell_.modeRadios[kRad];
+        case Switch::Decimal:
+            return shell_.modeRadios[kDec];
+        case Switch::Hexadecimal:
+            return shell_.modeRadios[kHex];
+        case Switch::Octal:
+            return shell_.modeRadios[kOct];
+        case Switch::Binary:
+            return shell_.modeRadios[kBin];
+        case Switch::FloatingPoint:
+            return shell_.floatCheckBox;
+        case Switch::Arc:
+            return shell_.arcCheckBox;
+    }
+    return nullptr;
+}
+
+bool Win32Window::isChecked(Switch which) {
+    return SendMessageA(switchWindow(which), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Window::setChecked(Switch which, bool checked) {
+    SendMessageA(switchWindow(which), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Win32Window::showReadout(const ReadoutPicture& picture) {
+    picture_ = picture;
+    painted_ = true;
+    drawReadout(shell_.readoutPanel, shell_.panelColour, picture_);
+}
+
+void Win32Window::redrawReadout() {
+    if (painted_) {
+        drawReadout(shell_.readoutPanel, shell_.panelColour, picture_);
+    }
+}
+
+void Win32Window::cutSelectionToClipboard() {
+    editControlMessage(shell_, WM_CUT);
+}
+
+void Win32Window::copySelectionToClipboard() {
+    editControlMessage(shell_, WM_COPY);
+}
+
+std::string Win32Window::clipboardText() {
+    std::string text;
+    if (OpenClipboard(shell_.mainWindow) == FALSE) {
+        return text;
+    }
+    if (HANDLE data = GetClipboardData(CF_TEXT); data != nullptr) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data)); chars != nullptr) {
+            // Never read past the block, terminated or not.
+            const char* end = std::find(chars, chars + GlobalSize(data), '\0');
+            text.assign(chars, end);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace korvo::win32
