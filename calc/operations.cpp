@@ -353,10 +353,13 @@ void showOutOfRangeResult(CalculatorState& s, WindowSystem& ws) {
 // pending operation and its first operand stay for "=".
 void percentKey(CalculatorState& s, WindowSystem& ws) {
     const std::uint32_t keptOperation = s.pendingOp;
-    if (s.floatMode == 1 && s.firstOperandSet == 1) {
-        takeRunningResult(s);
+    if (s.floatMode == 1) {
+        // The operands' texts describe the last real here, not the limbs.
+        if (s.firstOperandSet == 1) {
+            takeRunningResult(s);
+        }
+        describeOperands(s);
     }
-    describeOperands(s);
     s.pendingOp = kMultiplication;
     alignOperands(s);
     s.percentBase = s.firstOperand;
@@ -391,10 +394,17 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
         s.fracWidth = static_cast<std::uint32_t>(keptFracText.size());
     }
     // The real side takes the shown percentage, so "=" in either mode and
-    // any later function work with it.
+    // any later function work with it. The real's text is only for the
+    // readout's real texts: "=" reads the percentage's own texts.
+    const std::string shownIntText = s.intText;
+    const std::string shownFracText = s.fracText;
+    const std::string shownText = s.entryText;
     s.workText = s.entryText.substr(0, kEntryCopyRoom);
     parseReal(s);
     formatReal(s, s.realValue, RealText::Echo);
+    s.intText = shownIntText;
+    s.fracText = shownFracText;
+    s.entryText = shownText;
 }
 
 }  // namespace korvo

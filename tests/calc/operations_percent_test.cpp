@@ -19,6 +19,11 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"ProductKeepsItsScale", "2 + 5 %", "0.10"},
                       KeyCase{"BaseChangeShowsThePercentage", "200 + 10 % Hex", "14"},
                       KeyCase{"ChainUsesTheRunningResult", "2 + 3 + 10 %", "0.50"},
+                      // "=" reads the percentage's texts, not the real's.
+                      KeyCase{"EqualsMultipliesByAFraction", "3 x 50 % =", "4.5"},
+                      KeyCase{"EqualsDividesByAFraction", "3 / 50 % =", "2"},
+                      KeyCase{"EqualsSubtractsAFraction", "1.25 - 50 % =", "0.625"},
+                      KeyCase{"PadsToThePercentagesWidth", "0.0625 - 96 % =", "0.0025"},
                       // The first operand taken last stays, however long ago.
                       KeyCase{"WithoutPendingOperation", "200 + 10 = Clear 40 %", "80"}),
     caseName);

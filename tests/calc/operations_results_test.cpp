@@ -58,6 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Percent in a chain works on the running result in both modes.
         KeyCase{"PercentInAChainOnLimbs", "2 + 3 + 10 % =", "5.50"},
         KeyCase{"PercentInAChainOnReals", "Float 2 + 3 + 10 % =", "5.5"},
+        // The first operand's texts as they stand after a result.
+        KeyCase{"PercentAfterAResult", "2.5 + 1.25 = 3 %", "0.093825"},
         // On reals the divisor is the current real, typed again or not.
         KeyCase{"RealZeroDivisorWithEmptyEntry", "Float 0 / /", kOutOfRange},
         KeyCase{"PowerOfNegativeBase", "2 +/- x^N 3 =", "-8"},
