@@ -62,11 +62,15 @@ std::string padBinaryText(std::string_view formatted, std::uint32_t fracZeros) {
 std::vector<std::string> groupBinaryLines(std::string_view padded, std::uint32_t& groupCount) {
     std::vector<std::string> lines;
     std::string line;
+    // The sign stands in front of the first group; like every character of
+    // the text it counts toward the block's limit.
+    std::size_t limit = kBinaryBlockLimit;
     if (!padded.empty() && padded.front() == kMinusChar) {
         line.push_back(kMinusChar);
         padded.remove_prefix(1);
+        --limit;
     }
-    padded = padded.substr(0, kBinaryBlockLimit);
+    padded = padded.substr(0, limit);
 
     groupCount = 0;
     std::size_t digitsInGroup = 0;

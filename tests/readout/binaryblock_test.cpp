@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
     caseName);
 
 // A negative number keeps its digits in groups; the sign stands in front of
-// the first group and does not use up any of the shown characters.
+// the first group and, as one character of the text, counts toward the limit.
 INSTANTIATE_TEST_SUITE_P(
     Sign, BinaryBlockTest,
     testing::Values(
@@ -81,13 +81,13 @@ INSTANTIATE_TEST_SUITE_P(
         BlockCase{"MinusZero", "-0", 0, "-0000", {"-0000"}, 1},
         BlockCase{"NegativeFraction", "-101.1", 0, "-0101.0001", {"-0101.0001"}, 2},
         BlockCase{"NegativeFractionZero", "-0.11001", 0, "-0000.00011001", {"-0000.0001 1001"}, 3},
-        BlockCase{
-            "NegativeKeepsFourGroups",
-            "-" + ones(128),
-            0,
-            "-" + ones(128),
-            {"-" + kFullLine, kFullLine, kFullLine, kFullLine, kFullLine, kFullLine, kFullLine},
-            4}),
+        BlockCase{"SignCountsTowardTheLimit",
+                  "-" + ones(128),
+                  0,
+                  "-" + ones(128),
+                  {"-" + kFullLine, kFullLine, kFullLine, kFullLine, kFullLine, kFullLine,
+                   "1111 1111 1111 111"},
+                  3}),
     caseName);
 
 // A zero count larger than the fraction (a real formatted after the last
