@@ -28,12 +28,6 @@ namespace {
 
 constexpr std::size_t kTokensPerRun = 50'000;
 constexpr std::size_t kHistoryKept = 24;
-constexpr std::size_t kLowIntegerLimb = 3;  // the exponent's low 32 bits
-
-// Whole powers multiply once per unit of the exponent; a typed exponent of
-// millions would keep the calculator busy for minutes, so "=" is not pressed
-// on those.
-constexpr std::uint32_t kLongestPower = 2'000;
 
 struct MemorySnapshot {
     LimbNumber number;
@@ -139,12 +133,6 @@ class RandomSession {
         return id == cmd::kPoint || id - cmd::kDigit0 < s_.radix;
     }
 
-    [[nodiscard]] bool powerTooLong() const {
-        return s_.powerPending == 1 && s_.pendingOp == 0 && s_.floatMode == 0 &&
-               s_.limbResult.fracDigits == 0 && s_.firstOperand.fracDigits == 0 &&
-               s_.limbResult.negative == 0 && s_.limbResult.limbs[kLowIntegerLimb] > kLongestPower;
-    }
-
     // What a keypad command promises, given the state before it.
     Promise promiseForKey(std::uint32_t id) {
         Promise promise;
@@ -212,9 +200,6 @@ class RandomSession {
     }
 
     void pressKey(std::uint32_t id) {
-        if (id == cmd::kEquals && powerTooLong()) {
-            return windowCommand(cmd::kClearEntry);
-        }
         note("key:" + std::to_string(id));
         const Promise promise = promiseForKey(id);
         const MemorySnapshot before = memory();
@@ -302,9 +287,6 @@ class RandomSession {
         constexpr std::uint32_t kNoKey = 0xFF;
         const std::uint32_t key = virtualKeyForCharacter(character).value_or(kNoKey);
         const std::optional<std::uint32_t> command = keyCommand(key);
-        if (command == cmd::kEquals && powerTooLong()) {
-            return windowCommand(cmd::kClearEntry);
-        }
         note(std::string("type:") + character);
         // The release cut runs before any command. An accepted digit then
         // appends within its own limits; a refused or blocked one changes
