@@ -1,7 +1,6 @@
 #include "cli/output.h"
 
 #include <array>
-#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -100,9 +99,10 @@ std::string jsonString(std::string_view text) {
                 break;
             default:
                 if (code < 0x20 || code >= 0x7F) {
-                    std::array<char, 8> escaped{};
-                    std::snprintf(escaped.data(), escaped.size(), "\\u%04X", code);
-                    result += escaped.data();
+                    constexpr std::string_view kHex = "0123456789ABCDEF";
+                    result += "\\u00";
+                    result += kHex[(code >> 4U) & 0xFU];
+                    result += kHex[code & 0xFU];
                 } else {
                     result += c;
                 }

@@ -15,6 +15,10 @@ namespace {
 constexpr std::uint16_t kStatusC2 = 0x0400;  // "operand out of range" of FSIN and friends
 }  // namespace
 
+// The instruction sequences must reach asm as string literals, so the few
+// shapes they share are macros.
+// NOLINTBEGIN(cppcoreguidelines-macro-usage)
+
 // The sequence is wrapped between saving the host's control word and loading
 // ours, and restoring the host's afterwards.
 #define KORVO_X87_SEQUENCE(instructions) \
@@ -235,5 +239,7 @@ KORVO_X87_TRIG(cosine, "fcos")
 
 KORVO_X87_TWO_RESULTS(partialTangent, PartialTangent, one, tangent, "fptan")
 KORVO_X87_TWO_RESULTS(sineCosine, SineCosine, cos, sin, "fsincos")
+
+// NOLINTEND(cppcoreguidelines-macro-usage)
 
 }  // namespace korvo::x87

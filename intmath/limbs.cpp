@@ -95,11 +95,10 @@ void limbMultiply(CalculatorState& s) {
             continue;  // adds nothing; the parser's multipliers are one limb
         }
         std::uint64_t carry = 0;
-        for (int i = 0; i + j < 4; ++i) {
-            const auto position = static_cast<std::size_t>(i + j);
+        for (std::size_t i = 0; i + static_cast<std::size_t>(j) < 4; ++i) {
+            const std::size_t position = i + static_cast<std::size_t>(j);
             const std::uint64_t t =
-                std::uint64_t{s.limbA[static_cast<std::size_t>(3 - i)]} * multiplier +
-                result[position] + carry;
+                std::uint64_t{s.limbA[3 - i]} * multiplier + result[position] + carry;
             result[position] = low32(t);
             carry = high32(t);
         }
