@@ -322,6 +322,52 @@ check_keyboard() {
         "the Dec radio button"
 }
 
+# Each physical press gives exactly one command at its release, wherever the
+# focus went in between: the first release's command moves the focus to the
+# main window before the second key comes up.
+check_key_presses() {
+    echo "-- overlapping and shifted key presses"
+    click_clear
+    xdotool keydown 1 keydown 2 keyup 1 keyup 2
+    keys 3
+    xdotool keydown 4 keydown 5 keyup 4 keyup 5
+    expect_entry 12345 "two overlapping presses, twice, around a single one"
+    click_clear
+    click_entry
+    xdotool keydown 6 keydown 7 keyup 7 keyup 6
+    expect_entry 76 "presses nested in the entry field, each digit at its key's release"
+    click_clear
+    keys shift+5
+    expect_entry 5 "Shift+5 gives the digit once and inserts no %"
+    keys shift+equal
+    expect_probe entry "operator=+" "Shift+= gives +"
+    keys 2 Return
+    expect_entry 7 "5 Shift+= 2 Enter (the = key's release gives no = of its own)"
+    click_clear
+    keys 9 shift+8 3 Return
+    expect_entry 27 "9 Shift+8 3 Enter"
+    select_entry
+    typed 4
+    expect_entry 4 "a digit typed over the selection starts afresh, entered once"
+    click_clear
+    xdotool keydown 8
+    click 202 38  # Arc takes the focus while the key is down
+    xdotool keyup 8
+    expect_entry 8 "a key released after a click gave the focus to Arc"
+    click 202 38  # Arc off again
+    click_clear
+    # An accelerator's key was never the calculator's: its release gives no
+    # digit, not even in Hex.
+    click 338 61  # Hex
+    typed "ab"
+    put_clipboard stale
+    select_entry
+    keys ctrl+c
+    wait_for "Ctrl+C copies in Hex" 10 clipboard_is AB
+    expect_entry AB "Ctrl+C's release gives no digit C"
+    click 295 61  # Dec
+}
+
 check_paste() {
     echo "-- paste"
     put_clipboard 12x
@@ -398,6 +444,7 @@ window_tests() {
     check_clicks
     check_readout
     check_keyboard
+    check_key_presses
     check_paste
     check_info_about
     check_closing

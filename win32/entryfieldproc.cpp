@@ -2,6 +2,7 @@
 
 #include "calc/commandids.h"
 #include "calc/entryfield.h"
+#include "win32/keyrelease.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
@@ -21,11 +22,13 @@ LRESULT editControl(const Shell& sh, HWND field, UINT message, WPARAM wParam, LP
 
 // "+" and "*" are the keypad's plus and star: the edit control sees the
 // release of that key, never the character, and the calculator runs the
-// key's command once, for the first character of a held key.
+// key's command once, for the first character of a held key, and the key's
+// own release gives nothing more.
 LRESULT operatorCharacter(Shell& sh, HWND field, char character, LPARAM lParam) {
     const WPARAM key = character == '+' ? vk::kAdd : vk::kMultiply;
     const LRESULT result = editControl(sh, field, WM_KEYUP, key, lParam);
     if ((lParam & kRepeatBit) == 0) {
+        sh.owedReleases.settle(sh.lastEntryKey, lParam);
         entryCharacter(sh.calculator, sh.window, character);
     }
     return result;
@@ -50,14 +53,12 @@ LRESULT character(Shell& sh, HWND field, WPARAM wParam, LPARAM lParam) {
     if (typed == '+' || typed == '*') {
         return operatorCharacter(sh, field, typed, lParam);
     }
-    // A key whose release will reach the field and give a command enters
-    // nothing itself: each key press gives exactly one command, so a digit
-    // typed while the field has the focus is not entered twice, nor Enter
-    // handed to the edit control. (Typing over a selection has moved the
-    // focus away: that digit stands alone.) Ctrl's characters are the edit
-    // control's shortcuts and stay with it.
-    if (!isDown(VK_CONTROL) && GetFocus() == field &&
-        keyCommand(static_cast<std::uint32_t>(sh.lastEntryKey)).has_value()) {
+    // A key whose release gives a command enters nothing itself: each key
+    // press gives exactly one command, so a digit typed while the field has
+    // the focus is not entered twice, nor Enter handed to the edit control.
+    // (Typing over a selection owes no release: that digit stands alone.)
+    // Ctrl's characters are the edit control's shortcuts and stay with it.
+    if (!isDown(VK_CONTROL) && sh.owedReleases.owesCommand(sh.lastEntryKey, lParam)) {
         return 0;
     }
     return editControl(sh, field, WM_CHAR, wParam, lParam);
@@ -74,7 +75,13 @@ LRESULT CALLBACK entryFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
     switch (message) {
         case WM_KEYDOWN:
             sh.lastEntryKey = wParam;
+            sh.owedReleases.pressed(wParam, lParam);
             entryKeyDown(s, sh.window, static_cast<std::uint32_t>(wParam));
+            if (GetFocus() != field) {
+                // Typing over the selection has restarted the calculator,
+                // which took the focus: the key has done its work.
+                sh.owedReleases.settle(wParam, lParam);
+            }
             if (const UINT transfer = clipboardKey(wParam); transfer != 0) {
                 return SendMessageA(field, transfer, 0, 0);
             }
@@ -83,7 +90,9 @@ LRESULT CALLBACK entryFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
             return character(sh, field, wParam, lParam);
         case WM_KEYUP: {
             const LRESULT result = editControl(sh, field, message, wParam, lParam);
-            entryKeyUp(s, sh.window, static_cast<std::uint32_t>(wParam));
+            // Only a key seen going down gives its command: not the Enter
+            // that closed a message box, nor an accelerator's letter.
+            releaseKey(sh, wParam, lParam);
             return result;
         }
         case WM_PASTE:

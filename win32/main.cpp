@@ -6,6 +6,7 @@
 #include <string>
 
 #include "state/fixedtexts.h"
+#include "win32/keyrelease.h"
 #include "win32/mainwindow.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
@@ -71,6 +72,7 @@ void createMainWindow(Shell& sh) {
 
     MSG& message = sh.currentMessage;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        followKeyMessage(sh, message);
         // An accelerator's command has already been sent (or dropped, for a
         // greyed item): the key is finished.
         if (TranslateAcceleratorA(sh.mainWindow, sh.acceleratorTable, &message) != 0) {

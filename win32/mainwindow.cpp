@@ -4,6 +4,7 @@
 #include "calc/windowcommands.h"
 #include "win32/aboutdialog.h"
 #include "win32/controls.h"
+#include "win32/keyrelease.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
 
@@ -76,7 +77,13 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_KEYDOWN:
             // The key's release then reaches the entry field, which turns it
             // into the key's command.
+            sh.owedReleases.pressed(wParam, lParam);
             mainWindowKeyDown(sh.window);
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_KEYUP:
+            // The key went down before another key's command took the focus
+            // back here: its release is the entry field's all the same.
+            releaseKey(sh, wParam, lParam);
             return DefWindowProcA(window, message, wParam, lParam);
         case WM_NOTIFY:
             return 0;

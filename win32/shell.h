@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include "state/calculatorstate.h"
+#include "win32/keyrelease.h"
 #include "win32/win32window.h"
 
 namespace korvo::win32 {
@@ -44,6 +45,7 @@ struct Shell {
     // The last key that went down in the entry field: its character, if it
     // brings one, belongs to that key.
     WPARAM lastEntryKey = 0;
+    OwedReleases owedReleases;
 
     CalculatorState calculator;
     Win32Window window{*this};
