@@ -1,9 +1,11 @@
 #include "app/aboutdialog.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace korvo::app {
@@ -36,6 +38,22 @@ QLabel* label(QWidget* parent, const char* text, QRect where, bool sunken) {
     return item;
 }
 
+// 8-point MS Sans Serif, 11 pixels on a 96-dpi screen. Where it is missing,
+// Liberation Sans (Arial's metrics) at 10 pixels: it is wider than MS Sans
+// Serif, and at 11 pixels the first text would wrap to four lines, the last
+// one hidden under the contact box; at 10 it wraps to three, as intended.
+QFont dialogFont() {
+    QFont own(QStringLiteral("MS Sans Serif"));
+    own.setPixelSize(11);
+    if (QFontInfo(own).family() == own.family()) {
+        return own;
+    }
+    QFont twin(QStringLiteral("Liberation Sans"));
+    twin.setStyleHint(QFont::SansSerif);
+    twin.setPixelSize(10);
+    return twin;
+}
+
 }  // namespace
 
 QRect dialogUnitsToPixels(const QRect& units, int charWidth, int charHeight) {
@@ -47,11 +65,7 @@ AboutDialog::AboutDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("About Calculator"));
-    // Where the dialog font itself is missing, its metric twin of Arial.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
+    const QFont font = dialogFont();
     setFont(font);
 
     // Dialog units follow the dialog font's average character.
@@ -68,6 +82,9 @@ AboutDialog::AboutDialog(QWidget* owner)
     centred.setAlignment(Qt::AlignHCenter);
     all.mergeBlockFormat(centred);
     contact->setGeometry(at(46, 31, 107, 20));
+    // An edit control has next to no inner margin; Qt's default one would
+    // push the second line out of the box.
+    contact->document()->setDocumentMargin(0);
     contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setFocusPolicy(Qt::ClickFocus);

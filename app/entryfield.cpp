@@ -112,4 +112,21 @@ void EntryField::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
+void EntryField::focusOutEvent(QFocusEvent* event) {
+    // The selection stays when the focus goes, as an edit control's does, so
+    // that Cut and Copy still find it after a click on a switch.
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const bool caretAtStart = cursorPosition() == start;
+    QLineEdit::focusOutEvent(event);
+    if (start < 0 || length <= 0 || hasSelectedText()) {
+        return;
+    }
+    if (caretAtStart) {
+        setSelection(start + length, -length);
+    } else {
+        setSelection(start, length);
+    }
+}
+
 }  // namespace korvo::app

@@ -19,6 +19,7 @@ class EntryField : public QLineEdit {
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     KeyFlow* flow_ = nullptr;

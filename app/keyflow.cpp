@@ -23,10 +23,6 @@ std::uint64_t physicalKey(const QKeyEvent& event) {
     return static_cast<std::uint32_t>(event.key());
 }
 
-std::uint32_t virtualKey(const QKeyEvent& event) {
-    return virtualKeyOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
-}
-
 bool isSystem(const QKeyEvent& event) {
     return isSystemKey(event.key(), event.modifiers().testFlag(Qt::AltModifier));
 }
@@ -40,11 +36,13 @@ char typedCharacter(const QKeyEvent& event) {
     return static_cast<char>(text.at(0).toLatin1());
 }
 
-bool isRewrittenCharacter(char c) {
-    return c == '+' || c == '*';
-}
-
 }  // namespace
+
+std::uint32_t KeyFlow::virtualKey(const QKeyEvent& event) const {
+    return virtualKeyOf(KeyStroke{event.key(), event.modifiers().testFlag(Qt::KeypadModifier),
+                                  typedCharacter(event),
+                                  keyboardCodes_ ? event.nativeScanCode() : 0U});
+}
 
 bool KeyFlow::isUnmarkedRepeat(const QKeyEvent& event) {
     const std::uint64_t key = physicalKey(event);
@@ -71,16 +69,18 @@ void KeyFlow::mainWindowPress(const QKeyEvent& event) {
 }
 
 KeyFlow::EntryAction KeyFlow::entryFieldPress(const QKeyEvent& event) {
-    const std::uint32_t key = virtualKey(event);
     if (isSystem(event)) {
         return EntryAction::Edit;
     }
+    const std::uint32_t key = virtualKey(event);
+    // A key with a command gives it at its release (or, for "+" and "*", at
+    // once); its character never reaches the text, where the parser would
+    // read "%" or ":" as digit values.
+    const EntryAction own = keyCommand(key).has_value() ? EntryAction::Swallow : EntryAction::Edit;
     if (event.isAutoRepeat() || isUnmarkedRepeat(event)) {
         // Held keys repeat only the edit control's own work (caret moves,
-        // unmapped characters), never a command or a command's character.
-        const bool command =
-            keyCommand(key).has_value() || isRewrittenCharacter(typedCharacter(event));
-        return command ? EntryAction::Swallow : EntryAction::Edit;
+        // unmapped characters), never a command.
+        return own;
     }
     const EntrySelection selection = ws_.entrySelection();
     const bool typesOverSelection = selection.end > selection.start && key != vk::kControl;
@@ -91,16 +91,11 @@ KeyFlow::EntryAction KeyFlow::entryFieldPress(const QKeyEvent& event) {
         pressed_[physicalKey(event)] = Pressed{key, false};
         return EntryAction::Swallow;
     }
-    if (typesOverSelection) {
-        // The calculator has just been cleared; the typed character stands
-        // alone in the field and the next key goes on from it.
-        pressed_[physicalKey(event)] = Pressed{key, false};
-        return EntryAction::Edit;
-    }
-    pressed_[physicalKey(event)] = Pressed{key, true};
-    // A key with a command enters its digit through the command at its
-    // release; inserting its character too would enter it twice.
-    return keyCommand(key).has_value() ? EntryAction::Swallow : EntryAction::Edit;
+    // Typing over a selection has just cleared the calculator: a key
+    // without a command then types its character alone into the field, and
+    // the next key goes on from it.
+    pressed_[physicalKey(event)] = Pressed{key, own == EntryAction::Swallow || !typesOverSelection};
+    return own;
 }
 
 void KeyFlow::release(const QKeyEvent& event) {

@@ -43,6 +43,9 @@ class KeyFlow {
     // of some milliseconds, a release's command waits that long, and a press
     // of the same key with the release's timestamp cancels it as a repeat.
     void setRepeatWindow(int milliseconds) { repeatWindow_ = milliseconds; }
+    // Whether key events carry X or Wayland key codes (xcb and wayland
+    // platforms): the digit row is then known by its keys on any layout.
+    void useKeyboardCodes(bool on) { keyboardCodes_ = on; }
     // Runs the commands of releases still waiting; every other command
     // calls this first, so commands keep the order of the keys.
     void flushReleases();
@@ -61,6 +64,7 @@ class KeyFlow {
     // A press that is in truth the repeat of a held key (it cancels the
     // release waiting before it); other waiting releases run first.
     bool isUnmarkedRepeat(const QKeyEvent& event);
+    [[nodiscard]] std::uint32_t virtualKey(const QKeyEvent& event) const;
     void finishRelease(const Pressed& pressed);
 
     CalculatorState& s_;
@@ -69,6 +73,7 @@ class KeyFlow {
     std::unordered_map<std::uint64_t, Pressed> pressed_;
     std::vector<Waiting> waiting_;
     int repeatWindow_ = 0;
+    bool keyboardCodes_ = false;
     QObject timers_;  // ends the waiting timers with the flow
 };
 

@@ -1,6 +1,7 @@
 #include "app/keymap.h"
 
 #include <Qt>
+#include <string_view>
 
 #include "calc/commandids.h"
 
@@ -17,6 +18,15 @@ constexpr std::uint32_t kVkEscape = 0x1B;
 constexpr std::uint32_t kVkSpace = 0x20;
 constexpr std::uint32_t kVkDelete = 0x2E;
 
+// What Shift+0 to Shift+9 type on a US layout, by digit. ("*" never gets
+// here: it is the star key, whatever key typed it.)
+constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
+
+// X and Wayland key codes of the digit row, 1 to 9 and then 0; the same in
+// the evdev and the older XFree86 code sets.
+constexpr std::uint32_t kKeyCodeOfOne = 10;
+constexpr std::uint32_t kKeyCodeOfZero = 19;
+
 // Qt's digit and letter codes are their ASCII codes, as the virtual-key
 // codes of the main keyboard are.
 bool isDigit(int key) {
@@ -24,6 +34,21 @@ bool isDigit(int key) {
 }
 bool isLetter(int key) {
     return key >= Qt::Key_A && key <= Qt::Key_Z;
+}
+
+std::uint32_t shiftedDigitKey(int qtKey) {
+    if (qtKey < Qt::Key_Exclam || qtKey > Qt::Key_AsciiTilde) {
+        return 0;
+    }
+    const std::size_t digit = kShiftedDigits.find(static_cast<char>(qtKey));
+    return digit == std::string_view::npos ? 0 : vk::k0 + static_cast<std::uint32_t>(digit);
+}
+
+std::uint32_t digitRowKey(std::uint32_t keyboardCode) {
+    if (keyboardCode < kKeyCodeOfOne || keyboardCode > kKeyCodeOfZero) {
+        return 0;
+    }
+    return keyboardCode == kKeyCodeOfZero ? vk::k0 : vk::k0 + 1 + (keyboardCode - kKeyCodeOfOne);
 }
 
 }  // namespace
@@ -53,6 +78,15 @@ std::uint32_t virtualKeyOf(int qtKey, bool keypad) {
             return vk::kOem1;
         case Qt::Key_Equal:
             return vk::kOemPlus;
+        // The other keys' shifted symbols on a US layout.
+        case Qt::Key_Greater:
+            return vk::kOemPeriod;
+        case Qt::Key_Underscore:
+            return vk::kOemMinus;
+        case Qt::Key_Question:
+            return vk::kOem2;
+        case Qt::Key_Colon:
+            return vk::kOem1;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return vk::kReturn;
@@ -72,8 +106,23 @@ std::uint32_t virtualKeyOf(int qtKey, bool keypad) {
         case Qt::Key_Delete:
             return kVkDelete;
         default:
-            return 0;
+            return shiftedDigitKey(qtKey);
     }
+}
+
+std::uint32_t virtualKeyOf(const KeyStroke& stroke) {
+    if (stroke.character == '+') {
+        return vk::kAdd;
+    }
+    if (stroke.character == '*') {
+        return vk::kMultiply;
+    }
+    if (!stroke.keypad) {
+        if (const std::uint32_t key = digitRowKey(stroke.keyboardCode); key != 0) {
+            return key;
+        }
+    }
+    return virtualKeyOf(stroke.qtKey, stroke.keypad);
 }
 
 bool isSystemKey(int qtKey, bool altHeld) {

@@ -45,9 +45,12 @@ CalculatorWindow::CalculatorWindow()
     controls_ = createControls(area_);
     ws_ = std::make_unique<QtWindowSystem>(controls_, area_);
     keys_ = std::make_unique<KeyFlow>(state_, *ws_);
-    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QStringLiteral("xcb")) {
         keys_->setRepeatWindow(kRepeatWindowMs);
     }
+    keys_->useKeyboardCodes(platform == QStringLiteral("xcb") ||
+                            platform.startsWith(QStringLiteral("wayland")));
     area_->setKeyFlow(keys_.get());
     controls_.entry->setKeyFlow(keys_.get());
 

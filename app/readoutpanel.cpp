@@ -18,6 +18,22 @@ QString latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Heights given to fonts here are whole character cells; Qt sizes the em,
+// so shrink the em until the cell fits.
+void fitCell(QFont& font, int height) {
+    font.setPixelSize(height);
+    const int cell = QFontMetrics(font).height();
+    if (cell > height) {
+        font.setPixelSize(std::max(1, height * height / cell));
+    }
+    // Rounding can leave the cell a pixel too tall.
+    while (font.pixelSize() > 1 && QFontMetrics(font).height() > height) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+}
+
+constexpr int kSystemFontCell = 16;
+
 constexpr std::array<const char*, 4> kValueNames{"Decimal value", "Hexadecimal value",
                                                  "Octal value", "Binary value"};
 
@@ -32,19 +48,21 @@ QFont numberFont(const PictureFont& font) {
     QFont result(QString::fromStdString(font.face));
     result.setStyleHint(QFont::TypeWriter);
     result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
-    // The height is the whole character cell; Qt sizes the em, so shrink the
-    // em until the cell fits.
-    result.setPixelSize(font.height);
-    const int cell = QFontMetrics(result).height();
-    if (cell > font.height) {
-        result.setPixelSize(std::max(1, font.height * font.height / cell));
-    }
+    fitCell(result, font.height);
     const int average = QFontMetrics(result).averageCharWidth();
     if (average > 0) {
         const double stretch = 100.0 * font.width / average;
         result.setStretch(std::clamp(static_cast<int>(std::lround(stretch)), 50, 200));
     }
     return result;
+}
+
+QFont labelFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Bold);
+    fitCell(font, kSystemFontCell);
+    return font;
 }
 
 ReadoutPanel::ReadoutPanel(QWidget* parent, QColor panelColour)
@@ -61,6 +79,9 @@ ReadoutPanel::ReadoutPanel(QWidget* parent, QColor panelColour)
 void ReadoutPanel::setPicture(const ReadoutPicture& picture) {
     if (!numberFont_ || picture_->font != picture.font) {
         numberFont_ = numberFont(picture.font);
+    }
+    if (!labelFont_) {
+        labelFont_ = labelFont();
     }
     picture_ = picture;
     describeLines();
@@ -102,7 +123,8 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(panelColour_);
 
-    // Labels: at a point, in the panel's own font.
+    // Labels: at a point, in the bold label font.
+    painter.setFont(*labelFont_);
     painter.setPen(colourOf(p.labelColour));
     const int labelAscent = painter.fontMetrics().ascent();
     for (const PictureLabel& label : p.labels) {

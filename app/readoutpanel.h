@@ -29,6 +29,7 @@ class ReadoutPanel : public QGroupBox {
     QColor panelColour_;
     std::optional<ReadoutPicture> picture_;
     std::optional<QFont> numberFont_;  // made for the first picture, then kept
+    std::optional<QFont> labelFont_;
     // Non-painting stand-ins for the four values, so that tooltips and
     // screen readers can name them.
     std::array<QWidget*, 4> values_{};
@@ -40,5 +41,9 @@ QColor colourOf(std::uint32_t colourRef);
 // The number font of the picture as this machine can draw it: a cell of
 // `height` pixels and characters `width` pixels wide on average.
 QFont numberFont(const PictureFont& font);
+
+// The labels' font: the bold System font of the drawing surface, a
+// proportional sans with a cell of 16 pixels, as this machine can draw it.
+QFont labelFont();
 
 }  // namespace korvo::app

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -44,9 +45,35 @@ Button* labelled(QWidget* area, const char* text, Place p, const QFont& font,
     return button;
 }
 
+// Check boxes and radio buttons outside a dialog do nothing with the arrow
+// keys; Qt's would move the focus along them and check the next base.
+class ArrowKeysIgnored : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+                case Qt::Key_Left:
+                case Qt::Key_Right:
+                case Qt::Key_Up:
+                case Qt::Key_Down:
+                    event->accept();  // nor does the main window see them
+                    return true;
+                default:
+                    break;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 template <typename Button>
-Button* switchButton(QWidget* area, const char* text, Place p, const QFont& font) {
-    return labelled<Button>(area, text, p, font, Qt::ClickFocus);
+Button* switchButton(QWidget* area, const char* text, Place p, const QFont& font, QObject* arrows) {
+    auto* button = labelled<Button>(area, text, p, font, Qt::ClickFocus);
+    button->installEventFilter(arrows);
+    return button;
 }
 
 QLineEdit* indicator(QWidget* area, Place p) {
@@ -75,11 +102,13 @@ QFont controlFont() {
 
 WindowControls createControls(QWidget* area) {
     const QFont font = controlFont();
+    auto* arrows = new ArrowKeysIgnored(area);
     WindowControls c;
-    c.floatingPoint = switchButton<QCheckBox>(area, "Floating Point", {4, 4, 130, 12}, font);
+    c.floatingPoint =
+        switchButton<QCheckBox>(area, "Floating Point", {4, 4, 130, 12}, font, arrows);
     c.entry = place(new EntryField(area), {135, 0, 315, 22}, nullptr);
     c.entry->setFocusPolicy(Qt::ClickFocus);
-    c.arc = switchButton<QCheckBox>(area, "Arc", {182, 32, 40, 12}, font);
+    c.arc = switchButton<QCheckBox>(area, "Arc", {182, 32, 40, 12}, font, arrows);
     c.memoryIndicator = indicator(area, {239, 26, 25, 21});
     c.backSpace = labelled<QPushButton>(area, "Back Space", {271, 26, 80, 20}, font, Qt::NoFocus);
     c.operatorIndicator = indicator(area, {363, 26, 25, 21});
@@ -87,12 +116,12 @@ WindowControls createControls(QWidget* area) {
     c.clearAll = labelled<QPushButton>(area, "C", {429, 26, 20, 20}, font, Qt::NoFocus);
     c.angleFrame = frame(area, {178, 43, 85, 28});
     c.baseFrame = frame(area, {271, 43, 178, 28});
-    c.degrees = switchButton<QCheckBox>(area, "Deg", {182, 55, 39, 12}, font);
-    c.radians = switchButton<QCheckBox>(area, "Rad", {222, 55, 39, 12}, font);
-    c.decimal = switchButton<QRadioButton>(area, "Dec", {275, 55, 40, 12}, font);
-    c.hexadecimal = switchButton<QRadioButton>(area, "Hex", {318, 55, 40, 12}, font);
-    c.octal = switchButton<QRadioButton>(area, "Oct", {361, 55, 40, 12}, font);
-    c.binary = switchButton<QRadioButton>(area, "Bin", {404, 55, 40, 12}, font);
+    c.degrees = switchButton<QCheckBox>(area, "Deg", {182, 55, 39, 12}, font, arrows);
+    c.radians = switchButton<QCheckBox>(area, "Rad", {222, 55, 39, 12}, font, arrows);
+    c.decimal = switchButton<QRadioButton>(area, "Dec", {275, 55, 40, 12}, font, arrows);
+    c.hexadecimal = switchButton<QRadioButton>(area, "Hex", {318, 55, 40, 12}, font, arrows);
+    c.octal = switchButton<QRadioButton>(area, "Oct", {361, 55, 40, 12}, font, arrows);
+    c.binary = switchButton<QRadioButton>(area, "Bin", {404, 55, 40, 12}, font, arrows);
     c.degrees->setChecked(true);
     c.decimal->setChecked(true);
 

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include "windowfixture.h"
@@ -130,8 +131,8 @@ class KeyboardTest : public QObject {
         entry->setFocus();
         entry->selectAll();
         f_->stroke(Qt::Key_9);
-        // Cleared at the press: the pending addition is gone, the typed
-        // digit stands alone and its release gives no command.
+        // Cleared at the press: the pending addition is gone and the typed
+        // digit stands alone, entered once.
         QCOMPARE(f_->entry(), QStringLiteral("9"));
         QCOMPARE(f_->operatorMark(), QString());
         QVERIFY(f_->focusOnMainWindow());
@@ -160,6 +161,30 @@ class KeyboardTest : public QObject {
         f_->stroke(Qt::Key_Space);
         QVERIFY(!f_->controls().arc->isChecked());
         QCOMPARE(f_->window->state().arcMode, 0U);
+    }
+
+    void arrowsOnAFocusedSwitchChangeNothing() {
+        // Check boxes and radio buttons outside a dialog ignore the arrows:
+        // they neither move the focus nor choose another base.
+        f_->type("255");
+        QRadioButton* hex = f_->controls().hexadecimal;
+        f_->click(hex);
+        f_->click(hex);  // the base in force: the focus stays on the button
+        QCOMPARE(f_->focus(), hex);
+        for (Qt::Key arrow : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up}) {
+            f_->stroke(arrow);
+            QCOMPARE(f_->focus(), hex);
+            QVERIFY(hex->isChecked());
+            QCOMPARE(f_->window->state().radix, 16U);
+        }
+        QCOMPARE(f_->entry(), QStringLiteral("FF"));
+
+        QCheckBox* arc = f_->controls().arc;
+        f_->click(arc);
+        f_->stroke(Qt::Key_Right);
+        QCOMPARE(f_->focus(), arc);
+        f_->stroke(Qt::Key_Space);  // Space still toggles it
+        QVERIFY(!arc->isChecked());
     }
 
     void copyAndCutNeedASelection() {

@@ -39,8 +39,52 @@ class KeyMapTest : public QObject {
         QTest::newRow("return") << int(Qt::Key_Return) << false << 0x0DU;
         QTest::newRow("enter") << int(Qt::Key_Enter) << true << 0x0DU;
         QTest::newRow("control") << int(Qt::Key_Control) << false << 0x11U;
-        QTest::newRow("percent") << int(Qt::Key_Percent) << false << 0x00U;
+        // Shifted symbols of a US layout are the keys they are typed with.
+        QTest::newRow("! is 1") << int(Qt::Key_Exclam) << false << 0x31U;
+        QTest::newRow("% is 5") << int(Qt::Key_Percent) << false << 0x35U;
+        QTest::newRow("^ is 6") << int(Qt::Key_AsciiCircum) << false << 0x36U;
+        QTest::newRow("( is 9") << int(Qt::Key_ParenLeft) << false << 0x39U;
+        QTest::newRow(") is 0") << int(Qt::Key_ParenRight) << false << 0x30U;
+        QTest::newRow(": is ;") << int(Qt::Key_Colon) << false << 0xBAU;
+        QTest::newRow("? is /") << int(Qt::Key_Question) << false << 0xBFU;
+        QTest::newRow("> is .") << int(Qt::Key_Greater) << false << 0xBEU;
+        QTest::newRow("_ is -") << int(Qt::Key_Underscore) << false << 0xBDU;
+        QTest::newRow("unshifted star") << int(Qt::Key_Asterisk) << false << 0x6AU;
+        QTest::newRow("less-than") << int(Qt::Key_Less) << false << 0x00U;
+        QTest::newRow("tilde") << int(Qt::Key_AsciiTilde) << false << 0x00U;
         QTest::newRow("arrow") << int(Qt::Key_Left) << false << 0x00U;
+    }
+
+    void strokesMapToVirtualKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<uint>("keyboardCode");
+        QTest::addColumn<uint>("virtualKey");
+        // "+" and "*" are the keypad's, before anything else.
+        QTest::newRow("Shift+= types +") << int(Qt::Key_Plus) << false << "+" << 21U << 0x6BU;
+        QTest::newRow("Shift+8 types *") << int(Qt::Key_Asterisk) << false << "*" << 17U << 0x6AU;
+        QTest::newRow("+ without a code") << int(Qt::Key_Plus) << false << "+" << 0U << 0x6BU;
+        // The digit row by its key codes 10 to 19.
+        QTest::newRow("code 10 is 1") << int(Qt::Key_Ampersand) << false << "&" << 10U << 0x31U;
+        QTest::newRow("code 18 is 9") << int(Qt::Key_ParenLeft) << false << "(" << 18U << 0x39U;
+        QTest::newRow("code 19 is 0") << int(Qt::Key_Equal) << false << "=" << 19U << 0x30U;
+        QTest::newRow("code 16 is 7") << int(Qt::Key_Slash) << false << "/" << 16U << 0x37U;
+        // Other keys by their symbols.
+        QTest::newRow("code 20") << int(Qt::Key_Minus) << false << "-" << 20U << 0xBDU;
+        QTest::newRow("code 9") << int(Qt::Key_Escape) << false << "" << 9U << 0x1BU;
+        QTest::newRow("code 61") << int(Qt::Key_Slash) << false << "/" << 61U << 0xBFU;
+        QTest::newRow("no code") << int(Qt::Key_Ampersand) << false << "&" << 0U << 0x37U;
+        QTest::newRow("keypad 1") << int(Qt::Key_1) << true << "1" << 87U << 0x61U;
+    }
+    void strokesMapToVirtualKeys() {
+        QFETCH(int, key);
+        QFETCH(bool, keypad);
+        QFETCH(QString, character);
+        QFETCH(uint, keyboardCode);
+        QFETCH(uint, virtualKey);
+        const char c = character.isEmpty() ? '\0' : character.at(0).toLatin1();
+        QCOMPARE(virtualKeyOf(KeyStroke{key, keypad, c, keyboardCode}), virtualKey);
     }
     void keysMapToVirtualKeys() {
         QFETCH(int, key);

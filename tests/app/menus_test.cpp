@@ -1,12 +1,15 @@
 // The menu bar: Edit enabling, Info, About, Close and the close button.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QtMath>
 
 #include "windowfixture.h"
 
@@ -61,6 +64,29 @@ class MenusTest : public QObject {
         QVERIFY(!menuItem(*f_, 1, 0)->isEnabled());
     }
 
+    void theSelectionOutlivesTheFocus() {
+        // An edit control keeps its selection when a switch takes the focus:
+        // Cut and Copy stay enabled and act on it.
+        f_->type("42");
+        QLineEdit* entry = f_->controls().entry;
+        entry->setFocus();
+        entry->setSelection(2, -2);  // caret at the start
+        const QList<QAbstractButton*> switches{f_->controls().arc, f_->controls().degrees,
+                                               f_->controls().radians};
+        for (QAbstractButton* button : switches) {
+            f_->click(button);
+            QCOMPARE(f_->focus(), button);
+            QCOMPARE(entry->selectedText(), QStringLiteral("42"));
+            Q_EMIT f_->window->menuBar()->actions().at(1)->menu()->aboutToShow();
+            QVERIFY(menuItem(*f_, 1, 0)->isEnabled());
+            QVERIFY(menuItem(*f_, 1, 1)->isEnabled());
+        }
+        QCOMPARE(entry->cursorPosition(), 0);
+        QGuiApplication::clipboard()->clear();
+        f_->stroke(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
+    }
+
     void menuPasteClearsFirst() {
         f_->type("5+");
         QGuiApplication::clipboard()->setText(QStringLiteral("7"));
@@ -108,6 +134,42 @@ class MenusTest : public QObject {
         QVERIFY(texts.contains(QStringLiteral(" ")));
         QVERIFY(!texts.last().isEmpty());  // the contact line
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void aboutTextsAreWhollyVisible() {
+        // The first text wraps within its width and ends above the contact
+        // box below it, which keeps its place and size and shows both lines.
+        QRect about;
+        QRect aboutText;
+        QRect contact;
+        int contactText = 0;
+        int contactRoom = 0;
+        int dialogWidth = 0;
+        whileDialogOpen([this] { menuItem(*f_, 2, 1)->trigger(); },
+                        [&](QDialog* dialog) {
+                            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+                                if (label->text().startsWith(QStringLiteral("This calculator"))) {
+                                    about = label->geometry();
+                                    aboutText = label->fontMetrics().boundingRect(
+                                        label->contentsRect(), Qt::TextWordWrap | Qt::AlignHCenter,
+                                        label->text());
+                                }
+                            }
+                            if (auto* box = dialog->findChild<QTextEdit*>()) {
+                                contact = box->geometry();
+                                contactText = qCeil(box->document()->size().height());
+                                contactRoom = box->viewport()->height();
+                            }
+                            dialogWidth = dialog->width();
+                            dialog->accept();
+                        });
+        QVERIFY(aboutText.height() > 0);
+        QVERIFY2(about.top() + aboutText.height() <= contact.top(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(aboutText.height()).arg(contact.top())));
+        QVERIFY(qAbs(double(about.width()) / dialogWidth - 134.0 / 194.0) < 0.02);
+        QVERIFY(qAbs(double(contact.width()) / dialogWidth - 107.0 / 194.0) < 0.02);
+        QVERIFY2(contactText <= contactRoom,
+                 qPrintable(QStringLiteral("%1 > %2").arg(contactText).arg(contactRoom)));
     }
 
     void aboutClosesWithEscape() {

@@ -1,7 +1,10 @@
 // The readout panel draws the calculator's last picture, and keeps showing
 // it when the window system repaints it.
+#include <QFontInfo>
 #include <QImage>
+#include <QPainter>
 #include <QTest>
+#include <array>
 
 #include "windowfixture.h"
 
@@ -49,6 +52,50 @@ class ReadoutTest : public QObject {
         QVERIFY(count(image, QRect(4, 114, 155, 11), isBlackInk) > 10);  // binary block
         QVERIFY(count(image, QRect(64, 10, 40, 14), isBlueInk) > 5);     // "Dec"
         QCOMPARE(count(image, QRect(4, 126, 155, 60), isBlackInk), 0);   // one binary line
+    }
+
+    void labelsUseABoldSansOfTheSystemFontsSize() {
+        const QFont font = labelFont();
+        QVERIFY(font.weight() >= QFont::Bold);
+        QVERIFY(!QFontInfo(font).fixedPitch());
+        const int cell = QFontMetrics(font).height();
+        QVERIFY2(cell >= 15 && cell <= 16, qPrintable(QString::number(cell)));
+        // "Dec" ends well before the panel's right edge.
+        QVERIFY(64 + QFontMetrics(font).horizontalAdvance(QStringLiteral("Dec")) < 150);
+    }
+
+    void labelsAreDrawnInTheLabelFont() {
+        f_->type("7");
+        ReadoutPanel* panel = f_->controls().readout;
+        const QImage image = panel->grab().toImage();
+        // The same labels drawn on their own, at their points.
+        QImage reference(image.size(), QImage::Format_RGB32);
+        reference.fill(image.pixel(100, 190));  // the panel colour
+        QPainter painter(&reference);
+        painter.setFont(labelFont());
+        painter.setPen(QColor(0, 0, 255));
+        const int ascent = painter.fontMetrics().ascent();
+        const std::array<std::pair<int, const char*>, 4> labels{
+            {{10, "Dec"}, {40, "Hex"}, {70, "Oct"}, {100, "Bin"}}};
+        for (const auto& [y, text] : labels) {
+            painter.drawText(QPoint(64, y + ascent), QString::fromLatin1(text));
+        }
+        painter.end();
+        for (const auto& [y, text] : labels) {
+            // Above the value line below the label.
+            const QRect area(60, y, 80, 14);
+            QVERIFY2(count(image, area, isBlueInk) > 20, text);
+            int differing = 0;
+            for (int row = area.top(); row <= area.bottom(); ++row) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    differing += isBlueInk(QColor(image.pixel(x, row))) !=
+                                         isBlueInk(QColor(reference.pixel(x, row)))
+                                     ? 1
+                                     : 0;
+                }
+            }
+            QVERIFY2(differing == 0, text);
+        }
     }
 
     void repaintsShowTheSamePicture() {
