@@ -342,9 +342,12 @@ void showResult(CalculatorState& s, WindowSystem& ws) {
 }
 
 void showOutOfRangeResult(CalculatorState& s, WindowSystem& ws) {
-    // As a real result too long to show: no real texts, the current real 0.
+    // As a real result too long to show: no real texts, the current real 0,
+    // and the unit left as the real formatter leaves it.
     s.realIntText.clear();
     s.realFracText.clear();
+    s.savedFracZeros = s.limbResult.fracZeros;
+    x87::loadControlWord(s.fpu, kTruncateControlWord);
     s.entryText = text::kOutOfRange;
     showResult(s, ws);
 }

@@ -82,6 +82,8 @@ TEST(ZeroDivisor, LeavesTheStateFresh) {
             EXPECT_TRUE(c.s.realValue.isZero());
             EXPECT_EQ(c.s.limbResult, limbsOf(""));
             EXPECT_EQ(c.s.pendingOp + c.s.firstOperandSet + c.s.reciprocalMode, 0U);
+            // As after any out-of-range result, the unit rounds toward zero.
+            EXPECT_EQ(c.s.fpu.controlWord, kTruncateControlWord);
         });
     }
 }
