@@ -15,7 +15,7 @@
 namespace korvo::win32 {
 namespace {
 
-struct ControlSpec {
+struct ControlLayout {
     const char* className;
     const char* text;
     DWORD style;  // besides WS_CHILD and WS_VISIBLE
@@ -40,7 +40,7 @@ constexpr DWORD kIndicator = WS_BORDER | ES_READONLY | ES_CENTER;
 
 // Controls 1 to 16, in creation order. No tab stops and no groups: "Dec" to
 // "Bin" are the only auto radio buttons, so they form one group by themselves.
-constexpr std::array<ControlSpec, 16> kControls{{
+constexpr std::array<ControlLayout, 16> kControls{{
     {"BUTTON", "Floating Point", BS_AUTOCHECKBOX, 0, 4, 4, 130, 12, cmd::kFloatingPoint, true},
     {"EDIT", nullptr, kEditBox, WS_EX_CLIENTEDGE, 135, 0, 315, 22, kEntryFieldId, false},
     {"BUTTON", "Arc", BS_AUTOCHECKBOX, 0, 182, 32, 40, 12, cmd::kArc, true},
@@ -59,10 +59,10 @@ constexpr std::array<ControlSpec, 16> kControls{{
     {"BUTTON", "Bin", BS_AUTORADIOBUTTON, 0, 404, 55, 40, 12, cmd::kBinary, true},
 }};
 
-HWND createControl(const Shell& shell, HWND mainWindow, const ControlSpec& spec) {
-    return CreateWindowExA(spec.exStyle, spec.className, spec.text,
-                           WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y, spec.width,
-                           spec.height, mainWindow, childId(static_cast<int>(spec.id)),
+HWND createControl(const Shell& shell, HWND mainWindow, const ControlLayout& layout) {
+    return CreateWindowExA(layout.exStyle, layout.className, layout.text,
+                           WS_CHILD | WS_VISIBLE | layout.style, layout.x, layout.y, layout.width,
+                           layout.height, mainWindow, childId(static_cast<int>(layout.id)),
                            shell.appInstance, nullptr);
 }
 
@@ -102,15 +102,15 @@ void createControls(Shell& shell, HWND mainWindow) {
         &shell.modeRadios[kBin],
     };
     for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const ControlSpec& spec = kControls.at(i);
-        HWND control = createControl(shell, mainWindow, spec);
+        const ControlLayout& layout = kControls.at(i);
+        HWND control = createControl(shell, mainWindow, layout);
         if (kept.at(i) != nullptr) {
             *kept.at(i) = control;
         }
-        if (spec.labelled) {
+        if (layout.labelled) {
             SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(shell.controlFont), 0);
         }
-        if (spec.id == kEntryFieldId) {
+        if (layout.id == kEntryFieldId) {
             shell.entryFieldBaseProc = subclassWindow(control, &entryFieldProc);
         }
     }
@@ -123,8 +123,8 @@ void createControls(Shell& shell, HWND mainWindow) {
 
     shell.readoutPanel =
         createControl(shell, mainWindow,
-                      ControlSpec{"BUTTON", nullptr, BS_GROUPBOX, 0, 4, 18, kReadoutClientWidth,
-                                  kReadoutClientHeight, kReadoutPanelId, false});
+                      ControlLayout{"BUTTON", nullptr, BS_GROUPBOX, 0, 4, 18, kReadoutClientWidth,
+                                    kReadoutClientHeight, kReadoutPanelId, false});
     shell.readoutPanelBaseProc = subclassWindow(shell.readoutPanel, &readoutPanelProc);
 }
 
