@@ -1,72 +1,44 @@
-// The extended-real division of the integer engine.
+// The real-side division of the integer engine: "first / second -> entry".
 #include "floatmath/realdivide.h"
 
 #include <gtest/gtest.h>
 
-#include "floatmath/x87.h"
-#include "realtestsupport.h"
+#include <sstream>
+#include <string>
+
+#include "realvalues.h"
+#include "state/fixedtexts.h"
 
 namespace korvo {
 namespace {
 
-using testing_support::parseText;
+class RealDivide : public ::testing::TestWithParam<const char*> {};
 
-CalculatorState dividing(std::int64_t a, std::int64_t b) {
+TEST_P(RealDivide, ShowsTheQuotient) {
+    std::istringstream row(GetParam());
+    std::string mode, first, slash, second, arrow, expected;
+    row >> mode >> first >> slash >> second >> arrow >> expected;
     CalculatorState s;
-    s.firstReal = x87::loadInteger(a);
-    s.realValue = x87::loadInteger(b);
-    return s;
-}
-
-TEST(RealDivide, ShowsAPlainQuotientWithAllItsDigits) {
-    CalculatorState s = dividing(7, 2);
-    realDivide(s);
-    EXPECT_EQ(s.entryText, "3.5000000000000000000");
-    EXPECT_EQ(s.skipFractionTrim, 0U);
-    EXPECT_EQ(s.fpu.controlWord, kTruncateControlWord);
-}
-
-TEST(RealDivide, DividesAfterInitialisingTheUnit) {
-    CalculatorState s = dividing(2, 3);
     s.fpu.controlWord = kTruncateControlWord;  // left by an earlier conversion
+    s.floatMode = mode == "recip" ? 1 : 0;
+    s.reciprocalMode = s.floatMode;
+    s.firstReal = testing_support::valueOf(10, first);
+    s.realValue = testing_support::valueOf(10, second);
     realDivide(s);
-    const Real80 twoThirds{0xAAAAAAAAAAAAAAABULL, 0x3FFE};
-    EXPECT_EQ(s.realValue, twoThirds);
-    EXPECT_EQ(s.firstReal, twoThirds);
-    EXPECT_EQ(s.entryText, "0.6666666666666666666");
+    if (expected == "OOR") {
+        EXPECT_EQ(s.entryText, text::kOutOfRange);
+        EXPECT_TRUE(s.realValue.isZero());
+    } else {
+        EXPECT_EQ(s.entryText, expected);
+        EXPECT_EQ(s.firstReal, s.realValue);
+    }
 }
 
-TEST(RealDivide, ReciprocalIsTrimmedAndRaisedInTheLastPlace) {
-    CalculatorState s = dividing(1, 3);
-    s.floatMode = 1;
-    s.reciprocalMode = 1;
-    realDivide(s);
-    EXPECT_EQ(s.entryText, "0.3333333333333333334");
-
-    s = dividing(1, 4);
-    s.floatMode = 1;
-    s.reciprocalMode = 1;
-    realDivide(s);
-    EXPECT_EQ(s.entryText, "0.25");
-}
-
-TEST(RealDivide, WideDivisor) {
-    CalculatorState s;
-    s.firstReal = x87::loadInteger(1);
-    parseText(s, "123456.123456");
-    realDivide(s);
-    EXPECT_EQ(s.entryText, "0.0000081000437402880");
-}
-
-TEST(RealDivide, QuotientTooLongGivesTheMessage) {
-    CalculatorState s;
-    parseText(s, "0.25");
-    s.firstReal = testing_support::powerOf2(62);
-    realDivide(s);
-    EXPECT_EQ(s.entryText, std::string(text::kOutOfRange));
-    EXPECT_EQ(s.realValue, Real80{});
-    EXPECT_EQ(s.firstReal, testing_support::powerOf2(64));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Quotients, RealDivide,
+    ::testing::Values("int 7 / 2 -> 3.5000000000000000000", "int 2 / 3 -> 0.6666666666666666666",
+                      "recip 1 / 3 -> 0.3333333333333333334", "recip 1 / 4 -> 0.25",
+                      "int 1 / 123456.123456 -> 0.0000081000437402880", "int 2^62 / 0.25 -> OOR"));
 
 }  // namespace
 }  // namespace korvo

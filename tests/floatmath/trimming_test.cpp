@@ -1,84 +1,54 @@
-// Fraction trimming: character rules, in integer and floating-point mode.
+// Fraction trimming: "mode text from-position -> text", mode "int" or
+// "float", "+recip" for the 1/x key.
 #include "floatmath/trimming.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace korvo {
 namespace {
 
-struct TrimCase {
-    std::uint32_t floatMode;
-    std::uint32_t reciprocalMode;
-    const char* text;
-    std::size_t start;
-    const char* expected;
-};
+class Trim : public ::testing::TestWithParam<const char*> {};
 
-class TrimFraction : public ::testing::TestWithParam<TrimCase> {};
-
-TEST_P(TrimFraction, GivesTheExpectedText) {
-    const TrimCase& c = GetParam();
+TEST_P(Trim, GivesTheText) {
+    std::istringstream row(GetParam());
+    std::string mode, text, arrow, expected;
+    std::size_t start = 0;
+    row >> mode >> text >> start >> arrow >> expected;
     CalculatorState s;
-    s.floatMode = c.floatMode;
-    s.reciprocalMode = c.reciprocalMode;
-    std::string text = c.text;
-    trimFraction(s, text, c.start);
-    EXPECT_EQ(text, c.expected) << c.text << " from " << c.start;
+    s.floatMode = mode.starts_with("float") ? 1 : 0;
+    s.reciprocalMode = mode.ends_with("+recip") ? 1 : 0;
+    text = text == "''" ? "" : text;
+    expected = expected == "''" ? "" : expected;
+    trimFraction(s, text, start);
+    EXPECT_EQ(text, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(NineZeros, TrimFraction,
-                         ::testing::Values(TrimCase{0, 0, "0.1000000000000000000", 1, "0.1"},
-                                           TrimCase{1, 0, "0.1000000000000000000", 1, "0.1"},
-                                           TrimCase{0, 0, "7.0000000000000000005", 1, "7"},
-                                           TrimCase{1, 0, "7.0000000000000000005", 1, "7"},
-                                           TrimCase{0, 0, "-3.000000000", 2, "-3"},
-                                           // Eight zeros are not nine.
-                                           TrimCase{1, 0, "0.00000000", 1, "0.00000000"},
-                                           // The 1/x key keeps its fraction from the first rule.
-                                           TrimCase{0, 1, "7.0000000000000000005", 1,
-                                                    "7.0000000000000000005"},
-                                           TrimCase{1, 1, "7.0000000000000000005", 1, "7"},
-                                           TrimCase{1, 1, "0.2500000000000000001", 1, "0.25"}));
-
 INSTANTIATE_TEST_SUITE_P(
-    FloatingPointMode, TrimFraction,
-    ::testing::Values(TrimCase{1, 0, "0.5991234000000000000", 1, "0.6"},
-                      TrimCase{1, 0, "0.1239899999999999999", 1, "0.12399"},
-                      TrimCase{1, 0, "1.2000000000000000001", 1, "1.2"},
-                      TrimCase{1, 0, "0.1230000000004", 1, "0.123"},
-                      TrimCase{1, 0, "0.1899", 1, "0.19"}, TrimCase{1, 0, "0.0999", 1, "0.1"},
-                      TrimCase{1, 0, "0.9999999999999999999", 1, "0.9999999999999999999"},
-                      TrimCase{1, 0, "12.30000000004", 2, "12.30000000004"},
-                      TrimCase{1, 0, "0.2500000000000000001", 1, "0.25"},
-                      TrimCase{1, 0, "0.5", 1, "0.5"},
-                      // Radix 16: "F" has no next digit, so the scan goes on.
-                      TrimCase{1, 0, "0.A99", 1, "0.B"}, TrimCase{1, 0, "0.F99", 1, "0.F99"},
-                      TrimCase{1, 0, "0.F99399", 1, "0.F994"},
-                      TrimCase{1, 0, "0.1F99000000000", 1, "0.1F99"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    IntegerMode, TrimFraction,
-    ::testing::Values(TrimCase{0, 0, "0.0500", 1, "0.05"}, TrimCase{0, 0, "0.1050", 1, "0.105"},
-                      TrimCase{0, 0, "0.2500000000000000001", 1, "0.2500000000000000001"},
-                      TrimCase{0, 0, "0.1299", 1, "0.1299"},
-                      // Only characters after the point go; the point stays.
-                      TrimCase{0, 0, "5.00000000", 1, "5."}, TrimCase{0, 0, "100.5", 3, "100.5"}));
-
-// Quotient digits are handed over with the start at the first digit, which
-// is then part of the text the rules look at and cut.
-INSTANTIATE_TEST_SUITE_P(StartAtFirstDigit, TrimFraction,
-                         ::testing::Values(TrimCase{0, 0, "0500", 0, "05"},
-                                           TrimCase{0, 0, "000", 0, ""},
-                                           TrimCase{0, 0, "1000000000", 0, ""},
-                                           TrimCase{0, 0, "100000000", 0, "1"}));
-
-INSTANTIATE_TEST_SUITE_P(Bounds, TrimFraction,
-                         ::testing::Values(TrimCase{1, 0, "12", 5, "12"},
-                                           TrimCase{0, 0, "120", 3, "120"},
-                                           TrimCase{1, 0, "0.", 1, "0."}, TrimCase{0, 0, "", 0, ""},
-                                           TrimCase{1, 0, "0.99", 1, "0.99"}));
+    Rules, Trim,
+    ::testing::Values(
+        // Nine zeros after the point end the fraction, and the point with it.
+        "int 0.1000000000000000000 1 -> 0.1", "float 7.0000000000000000005 1 -> 7",
+        "int 7.0000000000000000005 1 -> 7", "int -3.000000000 2 -> -3",
+        "float 0.00000000 1 -> 0.00000000",
+        "int+recip 7.0000000000000000005 1 -> 7.0000000000000000005",
+        "float+recip 7.0000000000000000005 1 -> 7", "float+recip 0.2500000000000000001 1 -> 0.25",
+        // Floating point: a digit before two nines goes up, from the third
+        // digit on nine zeros cut.
+        "float 0.5991234000000000000 1 -> 0.6", "float 0.1239899999999999999 1 -> 0.12399",
+        "float 1.2000000000000000001 1 -> 1.2", "float 0.1230000000004 1 -> 0.123",
+        "float 0.1899 1 -> 0.19", "float 0.0999 1 -> 0.1",
+        "float 0.9999999999999999999 1 -> 0.9999999999999999999",
+        "float 12.30000000004 2 -> 12.30000000004", "float 0.5 1 -> 0.5", "float 0.A99 1 -> 0.B",
+        "float 0.F99 1 -> 0.F99", "float 0.F99399 1 -> 0.F994", "float 0.1F99000000000 1 -> 0.1F99",
+        // Integer mode only drops trailing zeros.
+        "int 0.0500 1 -> 0.05", "int 0.2500000000000000001 1 -> 0.2500000000000000001",
+        "int 0.1299 1 -> 0.1299", "int 5.00000000 1 -> 5.", "int 100.5 3 -> 100.5",
+        // Quotient digits come with the start at their first digit.
+        "int 0500 0 -> 05", "int 000 0 -> ''", "int 1000000000 0 -> ''", "int 100000000 0 -> 1",
+        "float 12 5 -> 12", "int '' 0 -> ''", "float 0. 1 -> 0.", "float 0.99 1 -> 0.99"));
 
 }  // namespace
 }  // namespace korvo
