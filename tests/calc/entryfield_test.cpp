@@ -2,6 +2,7 @@
 // limits applied at a key's release, typing over a selection, the focus.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "control_fixture.h"
 
@@ -9,7 +10,7 @@ namespace korvo::control_test {
 namespace {
 
 TEST(KeyCommand, KeypadAndPunctuationKeys) {
-    const std::pair<std::uint32_t, std::optional<std::uint32_t>> keys[] = {
+    const std::vector<std::pair<std::uint32_t, std::optional<std::uint32_t>>> keys = {
         {vk::kNumpad0, cmd::kDigit0}, {vk::kNumpad9, cmd::kDigit0 + 9},
         {0x6E, cmd::kPoint},          {vk::kSubtract, cmd::kSubtract},
         {0x6F, cmd::kDivide},         {vk::kReturn, cmd::kEquals},

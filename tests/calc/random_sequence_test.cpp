@@ -1,6 +1,7 @@
 // Seeded random key sequences, checking after every key what must always
 // hold: the memory changes only by its own keys, typed digits stay within the
 // entry limit, and in integer mode the readout shows the number the entry stands for.
+#include <array>
 #include <random>
 #include <string>
 
@@ -45,8 +46,9 @@ class RandomSequence : public ControlTest, public ::testing::WithParamInterface<
 
 TEST_P(RandomSequence, KeepsItsPromises) {
     std::mt19937 random(GetParam());
-    const std::uint32_t commands[] = {cmd::kBackSpace,     cmd::kClearEntry, cmd::kClearAll,
-                                      cmd::kFloatingPoint, cmd::kDecimal,    cmd::kHexadecimal};
+    const std::array<std::uint32_t, 6> commands = {cmd::kBackSpace, cmd::kClearEntry,
+                                                   cmd::kClearAll,  cmd::kFloatingPoint,
+                                                   cmd::kDecimal,   cmd::kHexadecimal};
     for (int step = 0; step < 4000; ++step) {
         const std::uint32_t pick = random() % 60;
         // Digits and the point most often, so that numbers grow long.

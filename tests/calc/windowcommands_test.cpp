@@ -2,6 +2,7 @@
 // copy, overlong or foreign texts, the focus, the Info text, the routing.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "control_fixture.h"
 #include "state/fixedtexts.h"
@@ -107,7 +108,7 @@ TEST_F(ControlTest, InfoShowsTheSevenLineText) {
 }
 
 TEST_F(ControlTest, WindowCommandsAreRoutedById) {
-    const std::pair<std::uint32_t, const char*> routes[] = {
+    const std::vector<std::pair<std::uint32_t, const char*>> routes = {
         {cmd::kClearEntry, ""},    {cmd::kRadians, "123"}, {cmd::kOctal, "173"},
         {cmd::kBinary, "1111011"}, {cmd::kCut, ""},        {cmd::kPasteMenu, ""}};
     for (const auto& [command, after] : routes) {

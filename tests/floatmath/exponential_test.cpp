@@ -17,7 +17,10 @@ class Power : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Power, GivesTheValue) {
     std::istringstream row(GetParam());
-    std::string base, y, arrow, expected;
+    std::string base;
+    std::string y;
+    std::string arrow;
+    std::string expected;
     row >> base >> y >> arrow;
     CalculatorState s;
     if (arrow == "cut") {

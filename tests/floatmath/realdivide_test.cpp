@@ -16,7 +16,12 @@ class RealDivide : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RealDivide, ShowsTheQuotient) {
     std::istringstream row(GetParam());
-    std::string mode, first, slash, second, arrow, expected;
+    std::string mode;
+    std::string first;
+    std::string slash;
+    std::string second;
+    std::string arrow;
+    std::string expected;
     row >> mode >> first >> slash >> second >> arrow >> expected;
     CalculatorState s;
     s.fpu.controlWord = kTruncateControlWord;  // left by an earlier conversion

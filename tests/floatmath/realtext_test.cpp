@@ -23,7 +23,9 @@ class RealParse : public ::testing::TestWithParam<const char*> {};
 TEST_P(RealParse, GivesTheBitPattern) {
     std::istringstream row(GetParam());
     std::uint32_t radix = 0;
-    std::string text, arrow, expected;
+    std::string text;
+    std::string arrow;
+    std::string expected;
     row >> radix >> text >> arrow >> expected;
     EXPECT_EQ(parsed(radix, text), valueOf(radix, expected));
 }
@@ -47,7 +49,10 @@ class RealFormat : public ::testing::TestWithParam<const char*> {};
 // key, "+raw" for untrimmed; "OOR" is the out-of-range message.
 TEST_P(RealFormat, WritesTheEntry) {
     std::istringstream row(GetParam());
-    std::string flags, value, arrow, expected;
+    std::string flags;
+    std::string value;
+    std::string arrow;
+    std::string expected;
     CalculatorState s;
     row >> s.radix >> flags >> value >> arrow >> expected;
     s.floatMode = flags.starts_with("float") ? 1 : 0;

@@ -14,7 +14,10 @@ class Trim : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Trim, GivesTheText) {
     std::istringstream row(GetParam());
-    std::string mode, text, arrow, expected;
+    std::string mode;
+    std::string text;
+    std::string arrow;
+    std::string expected;
     std::size_t start = 0;
     row >> mode >> text >> start >> arrow >> expected;
     CalculatorState s;

@@ -25,7 +25,9 @@ void enter(CalculatorState& s, const std::string& text) {
 // current number; then the operands are aligned and the operation runs.
 std::string calculate(CalculatorState& s, const std::string& row) {
     std::istringstream in(row);
-    std::string first, op, second;
+    std::string first;
+    std::string op;
+    std::string second;
     in >> s.radix >> first >> op >> second;
     enter(s, first);
     s.firstIntText = s.intText;

@@ -14,7 +14,9 @@ class NumberText : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(NumberText, ReadsAndWritesBack) {
     std::istringstream row(GetParam());
-    std::string text, arrow, expected;
+    std::string text;
+    std::string arrow;
+    std::string expected;
     CalculatorState s;
     row >> s.radix >> text;
     if (text == "''") {

@@ -44,7 +44,10 @@ class Readout : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Readout, ShowsEveryBaseAndLeavesTheNumber) {
     std::istringstream row(GetParam());
-    std::string mode, text, arrow, expected;
+    std::string mode;
+    std::string text;
+    std::string arrow;
+    std::string expected;
     std::uint32_t radix = 0;
     row >> mode >> radix >> text >> arrow;
     std::getline(row >> std::ws, expected);
@@ -94,7 +97,9 @@ class BinaryBlock : public ::testing::TestWithParam<const char*> {};
 // "formatted zero-count -> lines".
 TEST_P(BinaryBlock, PadsAndGroups) {
     std::istringstream row(GetParam());
-    std::string formatted, arrow, expected;
+    std::string formatted;
+    std::string arrow;
+    std::string expected;
     std::uint32_t zeros = 0;
     row >> formatted >> zeros >> arrow;
     std::getline(row >> std::ws, expected);
@@ -132,7 +137,9 @@ class RadixChange : public ::testing::TestWithParam<const char*> {};
 // "mode typed-in-decimal radix... -> entry...".
 TEST_P(RadixChange, RewritesTheEntry) {
     std::istringstream row(GetParam());
-    std::string mode, text, word;
+    std::string mode;
+    std::string text;
+    std::string word;
     row >> mode >> text;
     CalculatorState s = typed(mode, 10, text);
     std::vector<std::uint32_t> radices;
