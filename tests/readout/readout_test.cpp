@@ -1,5 +1,5 @@
 // The readout as text: "mode radix typed -> dec | hex | oct | binary lines",
-// the binary block on its own, and the entry after each base the user picks.
+// and the binary block on its own.
 #include "readout/readout.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include "floatmath/realtext.h"
 #include "intmath/numbertext.h"
 #include "readout/binaryblock.h"
-#include "readout/radixchange.h"
 
 namespace korvo {
 namespace {
@@ -131,41 +130,6 @@ TEST(BinaryBlock, SevenLinesAtMostAndTheSignCounts) {
     EXPECT_EQ(groupBinaryLines("-" + ones + "1111", groups).back(), "1111 1111 1111 111");
     EXPECT_TRUE(groupBinaryLines("", groups).empty());
 }
-
-class RadixChange : public ::testing::TestWithParam<const char*> {};
-
-// "mode typed-in-decimal radix... -> entry...".
-TEST_P(RadixChange, RewritesTheEntry) {
-    std::istringstream row(GetParam());
-    std::string mode;
-    std::string text;
-    std::string word;
-    row >> mode >> text;
-    CalculatorState s = typed(mode, 10, text);
-    std::vector<std::uint32_t> radices;
-    while (row >> word && word != "->") {
-        radices.push_back(static_cast<std::uint32_t>(std::stoul(word)));
-    }
-    for (const std::uint32_t radix : radices) {
-        s.previousRadix = s.radix;
-        s.radix = radix;
-        s.formatRadix = radix;
-        changeRadix(s);
-        row >> word;
-        EXPECT_EQ(s.entryText, word) << "in radix " << radix;
-        if (s.floatMode == 1) {
-            EXPECT_EQ(s.realIntText + s.realFracText, word) << "the next change starts here";
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BothModes, RadixChange,
-    ::testing::Values("int 255 16 2 10 -> FF 11111111 255", "int -12.05 16 8 -> -C.05 -14.05",
-                      "float 12.5 16 10 -> C.5 12.5", "float 0.05 16 10 -> 0.05 0.05",
-                      "float -0.25 2 10 -> -0.11001 -0.25",
-                      "float -300 16 8 2 -> -12C -454 -100101100", "float '' 8 -> 0",
-                      "float 1234567890123456789.5 16 -> 0"));
 
 }  // namespace
 }  // namespace korvo
