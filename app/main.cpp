@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     // Only Close and the window's close button end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
-    QApplication::setWindowIcon(QIcon(resourcePixmap(kIconResource, "PNG")));
+    QApplication::setWindowIcon(windowIcon());
 
     CalculatorWindow window;
     window.showNormal();

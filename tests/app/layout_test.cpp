@@ -2,6 +2,7 @@
 // text and font, the initial check marks, the keypad, the menus.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
@@ -153,9 +154,10 @@ class LayoutTest : public QObject {
             QCOMPARE(image.format(), QImage::Format_Indexed8);
             QVERIFY(image.colorCount() <= 16);
         }
-        const QImage icon(QString::fromLatin1(kIconResource));
-        QCOMPARE(icon.size(), QSize(32, 32));
-        QVERIFY(icon.hasAlphaChannel());
+        // Small for title bars, large for docks and task switchers.
+        const QList<QSize> sizes = windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)));
+        QVERIFY(sizes.contains(QSize(256, 256)));
     }
 
     void keyFacesFollowTheColourScheme() {
