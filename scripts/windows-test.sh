@@ -171,7 +171,9 @@ exit \$status
 EOF
     chmod +x "$cli"
     for case_file in "$KORVO_ROOT"/tests/cases/*.txt; do
-        case "$(basename "$case_file")" in CMakeLists.txt) continue ;; esac
+        # The wrapper's own copy of the output, not the program, would meet
+        # the unwritable output of the write-error case.
+        case "$(basename "$case_file")" in CMakeLists.txt | cli_write_error.txt) continue ;; esac
         cases=$((cases + 1))
         if ! sh "$KORVO_ROOT/tests/cases/run_case.sh" "$cli" "$case_file" >"$WORK/case.out" 2>&1
         then
