@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include <cstdio>
+#include <iostream>
 
 namespace korvo::app {
 
@@ -25,15 +25,14 @@ std::optional<int> answerCommandLine(std::span<const char* const> arguments) {
         if (text == "--help" || text == "-h") {
             help = true;
         } else if (text != "--version") {
-            std::fprintf(stderr, "korvocalc: unrecognized argument \"%.*s\"\n%s",
-                         static_cast<int>(text.size()), text.data(), kUsage);
+            std::cerr << "korvocalc: unrecognized argument \"" << text << "\"\n" << kUsage;
             return kUsageError;
         }
     }
     if (help) {
-        std::fputs(kUsage, stdout);
+        std::cout << kUsage;
     } else {
-        std::printf("korvocalc %s\n", KORVO_VERSION);
+        std::cout << "korvocalc " << KORVO_VERSION << "\n";
     }
     return 0;
 }

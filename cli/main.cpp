@@ -35,12 +35,12 @@ constexpr int kUsageError = 2;
 // closed pipe) shows when it is flushed.
 int finish() {
     errno = 0;
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.good()) {
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && std::cout.good()) {
         return 0;
     }
     const int error = errno;
-    std::fprintf(stderr, "korvocalc-cli: cannot write the output: %s\n",
-                 error != 0 ? std::strerror(error) : "write error");
+    std::cerr << "korvocalc-cli: cannot write the output: "
+              << (error != 0 ? std::strerror(error) : "write error") << "\n";
     return kWriteError;
 }
 
