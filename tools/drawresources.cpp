@@ -6,8 +6,8 @@
 //   cmake -DKORVO_BUILD_RESOURCE_TOOL=ON ... && cmake --build ... --target korvo-resources
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <map>
 #include <string>
@@ -469,8 +469,8 @@ bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER ICON-FOLDER\n",
-                     argc > 0 ? argv[0] : "drawresources");
+        std::cerr << "usage: " << (argc > 0 ? argv[0] : "drawresources")
+                  << " OUTPUT-FOLDER ICON-FOLDER\n";
         return 2;
     }
     const std::string folder = argv[1];
@@ -486,13 +486,13 @@ int main(int argc, char** argv) {
         const std::string path = iconFolder + "/korvocalc-" + std::to_string(size) + ".png";
         pngs.push_back({size, readFile(path)});
         if (pngs.back().bytes.empty()) {
-            std::fprintf(stderr, "drawresources: cannot read %s\n", path.c_str());
+            std::cerr << "drawresources: cannot read " << path << "\n";
             return 1;
         }
     }
     ok = write(folder + "/korvocalc.ico", icoFile(drawIcon(), pngs)) && ok;
     if (!ok) {
-        std::fprintf(stderr, "drawresources: cannot write into %s\n", folder.c_str());
+        std::cerr << "drawresources: cannot write into " << folder << "\n";
         return 1;
     }
     return 0;
