@@ -135,16 +135,28 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
     painter.setFont(*numberFont_);
     painter.setPen(colourOf(p.valueColour));
     const int ascent = painter.fontMetrics().ascent();
-    const auto drawLine = [&](const PictureLine& line) {
-        const QRect rect = toQRect(line.rect);
+    const auto drawText = [&](const QRect& rect, const QString& text) {
         painter.setClipRect(rect);
-        painter.drawText(QPoint(rect.left(), rect.top() + ascent), latin1(line.text));
+        painter.drawText(QPoint(rect.left(), rect.top() + ascent), text);
+    };
+    const auto drawLine = [&](const PictureLine& line) {
+        drawText(toQRect(line.rect), latin1(line.text));
     };
     drawLine(p.decimal);
     drawLine(p.hexadecimal);
     drawLine(p.octal);
     for (const PictureLine& line : p.binary) {
-        drawLine(line);
+        if (&line != &p.binary.front() || !line.text.starts_with('-')) {
+            drawLine(line);
+            continue;
+        }
+        // A sign before the first group would push a line of four groups
+        // past the panel's edge: it stands on the "Bin" label's row, above
+        // the first group, and every line keeps its groups aligned.
+        const QRect rect = toQRect(line.rect);
+        drawText(rect, latin1(line.text.substr(1)));
+        const QRect labelRow(rect.left(), p.labels.back().y, rect.width() / 2, rect.height());
+        drawText(labelRow, QStringLiteral("-"));
     }
 }
 
