@@ -85,6 +85,13 @@ class KeyFlowTest : public QObject {
         QCOMPARE(b.ws.entryText(), std::string("42"));
     }
 
+    void ctrlWithAKeyThatIsNoShortcutTypesNothing() {
+        Bench b;
+        b.strike(Qt::Key_5, "5", 14, Qt::ControlModifier);  // at the main window
+        b.strike(Qt::Key_5, "5", 14, Qt::ControlModifier);  // in the entry field
+        QCOMPARE(b.ws.entryText(), std::string());
+    }
+
     void digitRowGoesByItsKeysOnAnyLayout() {
         // The "&" key of a French layout is the key 1; Shift+7 of a German
         // layout types "/" and is still the key 7.
