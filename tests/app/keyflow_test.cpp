@@ -17,24 +17,18 @@ struct Bench {
         flow.trustRepeatFlag(trustRepeatFlag);
         flow.useKeyboardCodes(keyboardCodes);
     }
-    // A press at the main window or a release, of the key with X key code
-    // `code`, all in one millisecond.
+    // A press (at the focus) or a release of the key with X key code `code`,
+    // all in one millisecond.
     void press(Qt::Key key, const char* text, quint32 code, bool repeat = false,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent e(QEvent::KeyPress, key, modifiers, code, 0, 0, QString::fromLatin1(text),
                     repeat);
-        e.setTimestamp(1000);
-        if (ws.focus() == korvo::HeadlessWindow::Focus::EntryField) {
-            flow.entryFieldPress(e);
-        } else {
-            flow.mainWindowPress(e);
-        }
+        const bool inField = ws.focus() == korvo::HeadlessWindow::Focus::EntryField;
+        inField ? static_cast<void>(flow.entryFieldPress(e)) : flow.mainWindowPress(e);
     }
     void release(Qt::Key key, const char* text, quint32 code, bool repeat = false) {
-        QKeyEvent e(QEvent::KeyRelease, key, Qt::NoModifier, code, 0, 0, QString::fromLatin1(text),
-                    repeat);
-        e.setTimestamp(1000);
-        flow.release(e);
+        flow.release(QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, code, 0, 0,
+                               QString::fromLatin1(text), repeat));
     }
     void strike(Qt::Key key, const char* text, quint32 code,
                 Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
