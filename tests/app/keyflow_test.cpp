@@ -78,6 +78,7 @@ class KeyFlowTest : public QObject {
             b.release(Qt::Key_7, "7", 16, true);
             b.press(Qt::Key_7, "7", 16, true);
         }
+        QCOMPARE(b.ws.entryText(), std::string());  // still held
         b.release(Qt::Key_7, "7", 16);
         QCOMPARE(b.ws.entryText(), std::string("7"));
     }
