@@ -3,6 +3,7 @@
 // switch has a key, and the window-wide shortcuts.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -160,6 +161,13 @@ class KeyboardTest : public QObject {
         }
         QCOMPARE(f_->entry(), entry);
         QCOMPARE(f_->operatorMark(), mark);
+    }
+
+    void inputMethodsCommitNothing() {
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("x\u00e9"));
+        QApplication::sendEvent(f_->controls().entry, &commit);
+        QCOMPARE(f_->entry(), QString());
     }
 
     void beepsAtTheReleaseLimit() {
