@@ -39,9 +39,9 @@ char typedCharacter(const QKeyEvent& event) {
     return static_cast<char>(text.at(0).toLatin1());
 }
 
-// Keys the edit control may have: they move the caret or the selection and
-// never change the text.
-bool movesCaret(const QKeyEvent& event) {
+// Keys the edit control may have: they move the caret or the selection, or
+// copy it, and never change the text.
+bool leavesTextAlone(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:
@@ -51,7 +51,7 @@ bool movesCaret(const QKeyEvent& event) {
         case Qt::Key_End:
             return true;
         default:
-            return event.matches(QKeySequence::SelectAll);
+            return event.matches(QKeySequence::SelectAll) || event.matches(QKeySequence::Copy);
     }
 }
 
@@ -91,7 +91,7 @@ KeyFlow::EntryAction KeyFlow::entryFieldPress(const QKeyEvent& event) {
     if (isSystem(event)) {
         return EntryAction::Edit;
     }
-    const EntryAction own = movesCaret(event) ? EntryAction::Edit : EntryAction::Swallow;
+    const EntryAction own = leavesTextAlone(event) ? EntryAction::Edit : EntryAction::Swallow;
     if (isRepeat(event) || pressShortcut(event)) {
         return own;
     }
