@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "readout/binarylines.h"
+
 namespace korvo::app {
 
 namespace {
@@ -135,28 +137,16 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
     painter.setFont(*numberFont_);
     painter.setPen(colourOf(p.valueColour));
     const int ascent = painter.fontMetrics().ascent();
-    const auto drawText = [&](const QRect& rect, const QString& text) {
-        painter.setClipRect(rect);
-        painter.drawText(QPoint(rect.left(), rect.top() + ascent), text);
-    };
     const auto drawLine = [&](const PictureLine& line) {
-        drawText(toQRect(line.rect), latin1(line.text));
+        const QRect rect = toQRect(line.rect);
+        painter.setClipRect(rect);
+        painter.drawText(QPoint(rect.left(), rect.top() + ascent), latin1(line.text));
     };
     drawLine(p.decimal);
     drawLine(p.hexadecimal);
     drawLine(p.octal);
-    for (const PictureLine& line : p.binary) {
-        if (&line != &p.binary.front() || !line.text.starts_with('-')) {
-            drawLine(line);
-            continue;
-        }
-        // A sign before the first group would push a line of four groups
-        // past the panel's edge: it stands on the "Bin" label's row, above
-        // the first group, and every line keeps its groups aligned.
-        const QRect rect = toQRect(line.rect);
-        drawText(rect, latin1(line.text.substr(1)));
-        const QRect labelRow(rect.left(), p.labels.back().y, rect.width() / 2, rect.height());
-        drawText(labelRow, QStringLiteral("-"));
+    for (const PictureLine& line : binaryLinesToDraw(p)) {
+        drawLine(line);
     }
 }
 
