@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package (into build-deb/) and has lintian check it with
-# every tag shown, informational and pedantic ones included; any tag fails.
+# Builds the Debian package in build/ (the folder ./run-tests builds, so after
+# it nothing is compiled again) and has lintian check it with every tag shown,
+# informational and pedantic ones included; any tag fails.
 # shellcheck source-path=SCRIPTDIR source=common.sh
 source "$(dirname "$0")/common.sh"
 korvo_install_missing lintian
-dir="$KORVO_ROOT/build-deb"
-korvo_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_BUILD_TESTS=OFF -DKORVO_BUILD_BENCH=OFF
+dir="$KORVO_ROOT/build"
+korvo_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+rm -f "$dir"/korvocalc_*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
 deb=$(ls "$dir"/korvocalc_*.deb)
 status=0
