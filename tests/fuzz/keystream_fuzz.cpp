@@ -3,6 +3,7 @@
 // korvocalc-cli's own driver, with the calculator's promises checked after
 // every step. A broken one prints the korvocalc-cli line that replays it.
 #include <array>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
@@ -17,7 +18,6 @@
 #include "cli/headlesswindow.h"
 #include "cli/tokens.h"
 #include "numberparts.h"
-#include "replay.h"
 #include "state/calculatorstate.h"
 
 namespace korvo::fuzz {
@@ -118,12 +118,10 @@ class Session {
         if (ws_.readoutPainted()) {
             checkReadout();
         }
-        const bool typedEntryKey =
-            action->kind == cli::ActionKind::Type &&
-            std::string_view("0123456789abcdefABCDEF.").find(action->text[0]) !=
-                std::string_view::npos;
-        const bool entryKey = (id != 0 && id <= cmd::kPoint) || typedEntryKey ||
-                              action->kind == cli::ActionKind::Paste;
+        const auto typed = static_cast<unsigned char>(action->text.empty() ? ' ' : action->text[0]);
+        const bool entryKey =
+            (id != 0 && id <= cmd::kPoint) || action->kind == cli::ActionKind::Paste ||
+            (action->kind == cli::ActionKind::Type && (std::isxdigit(typed) != 0 || typed == '.'));
         if (entry != entryBefore && !entry.starts_with('*') && entryKey) {
             expect(entry.size() <= entryLimit(), "the entry grew past its length limit");
         }

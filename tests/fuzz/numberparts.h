@@ -1,11 +1,10 @@
-// A number text reduced to what every base shows alike: the sign, the value of
-// the integer part, the zeros right after the point and the value of the
-// digits after them (fractions change base digit-wise).
+// Number texts as the fuzz targets read and write them.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace korvo::fuzz {
@@ -21,6 +20,9 @@ inline void multiplyAdd(Wide& value, std::uint32_t radix, std::uint32_t digit) {
     }
 }
 
+// A number text reduced to what every base shows alike: the sign, the value of
+// the integer part, the zeros right after the point and the value of the
+// digits after them (fractions change base digit-wise).
 struct NumberParts {
     bool negative = false;
     Wide whole{};
@@ -48,10 +50,7 @@ inline std::optional<NumberParts> readParts(std::string_view text, std::uint32_t
     text.remove_prefix(parts.negative ? 1 : 0);
     bool afterPoint = false;
     for (const char c : text) {
-        const std::uint32_t digit = c >= '0' && c <= '9' ? static_cast<std::uint32_t>(c - '0')
-                                    : c >= 'A' && c <= 'F'
-                                        ? static_cast<std::uint32_t>(c - 'A' + 10)
-                                        : 99;
+        const std::size_t digit = std::string_view("0123456789ABCDEF").find(c);
         if (c == '.' && !afterPoint) {
             afterPoint = true;
             continue;
@@ -62,9 +61,27 @@ inline std::optional<NumberParts> readParts(std::string_view text, std::uint32_t
         parts.anyDigit = true;
         parts.fracZeros += afterPoint && parts.fraction == Wide{} && digit == 0 ? 1 : 0;
         parts.fracDigits += afterPoint ? 1 : 0;
-        multiplyAdd(afterPoint ? parts.fraction : parts.whole, radix, digit);
+        multiplyAdd(afterPoint ? parts.fraction : parts.whole, radix,
+                    static_cast<std::uint32_t>(digit));
     }
     return parts;
+}
+
+// Bytes but plain printable ones as octal escapes, which printf's format and
+// bash's $'...' both read.
+inline std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte > 0x20 && byte < 0x7F &&
+            std::string_view("'\\%").find(c) == std::string_view::npos) {
+            out += c;
+            continue;
+        }
+        out += {'\\', static_cast<char>('0' + (byte >> 6U)),
+                static_cast<char>('0' + ((byte >> 3U) & 7U)), static_cast<char>('0' + (byte & 7U))};
+    }
+    return out;
 }
 
 }  // namespace korvo::fuzz
