@@ -51,16 +51,12 @@ std::string formatIn(CalculatorState& s, std::uint32_t radix) {
     return s.formatText;
 }
 
-std::string parseAndFormat(CalculatorState& s, const std::string& text, std::uint32_t radix) {
-    s.radix = radix;
-    s.workText = text;
-    parseNumber(s);
-    return formatIn(s, radix);
-}
-
 void checkNumberText(const Input& in) {
     CalculatorState s;
-    const std::string formatted = parseAndFormat(s, in.text, in.radix());
+    s.radix = in.radix();
+    s.workText = in.text;
+    parseNumber(s);
+    const std::string formatted = formatIn(s, in.radix());
     const auto out = readParts(formatted, in.radix());
     // No more digits than a 128-bit integer part has in this base.
     const std::size_t longest = std::array{39, 32, 43, 128}.at(in.flags & 3U);
@@ -75,16 +71,9 @@ void checkNumberText(const Input& in) {
         expect(out->sameValue(*typed), "parse and format changed the number", in);
     }
 
-    // Another base shows the same number, and reading it there gives the text back.
-    const std::string other = formatIn(s, in.otherRadix());
-    const auto otherParts = readParts(other, in.otherRadix());
-    expect(otherParts && otherParts->sameValue(*out), "another base shows another number", in);
-    if (other.size() <= 32 && otherParts->fracDigits <= 19) {
-        CalculatorState back;
-        parseAndFormat(back, other, in.otherRadix());
-        expect(formatIn(back, in.radix()) == formatted,
-               "a change of base and back changed the text", in);
-    }
+    // Another base shows the same number.
+    const auto other = readParts(formatIn(s, in.otherRadix()), in.otherRadix());
+    expect(other && other->sameValue(*out), "another base shows another number", in);
 }
 
 // The real's text; the out-of-range message leaves the value zero.
