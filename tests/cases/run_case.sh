@@ -9,7 +9,6 @@
 #   options: ...     options given before the tokens (--trace, --json)
 #   status: N        the expected exit status (0 when absent)
 #   stderr: TEXT     text the standard error must contain
-#   stdout: FILE     standard output goes to FILE (such as /dev/full) instead
 set -eu
 cli=$1
 case_file=$2
@@ -23,15 +22,13 @@ options=$(header options)
 args=$(header args)
 status=$(header status)
 stderr_text=$(header stderr)
-stdout_file=$(header stdout)
 sed "1,/^---\$/d" "$case_file" >"$work/expected"
 
 set +e
 set -f  # tokens such as "*" or "x^2" are words, not patterns
 # shellcheck disable=SC2086  # options and args are split into words on purpose
-"$cli" $options $args <"$work/stdin" >"${stdout_file:-$work/actual}" 2>"$work/stderr"
+"$cli" $options $args <"$work/stdin" >"$work/actual" 2>"$work/stderr"
 actual_status=$?
-[ -n "$stdout_file" ] && : >"$work/actual"
 set +f
 set -e
 
