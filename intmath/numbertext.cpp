@@ -8,7 +8,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
+#include "intmath/limbgroups.h"
 #include "intmath/limbs.h"
 #include "state/fixedtexts.h"
 
@@ -16,7 +18,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::size_t kMaxReadChars = 32;       // sign and point count
 constexpr std::size_t kMaxFractionDigits = 19;  // longer fractions are rounded and cut
 constexpr std::uint32_t kScaledMultiplyLimit = 19;
 constexpr std::uint32_t kMultiply = 3;
@@ -66,8 +67,8 @@ void multiplyByWord(CalculatorState& s, const Limbs4& value, std::uint32_t multi
 // The value pass: digits from the last character back, each weighted by the
 // running power of the radix. A point turns what was read so far into the
 // fraction and starts the integer part afresh.
-void accumulate(CalculatorState& s, const std::array<ReadChar, kMaxReadChars + 1>& chars,
-                std::size_t first, std::size_t end) {
+void accumulate(CalculatorState& s, const std::vector<ReadChar>& chars, std::size_t first,
+                std::size_t end) {
     LimbNumber& r = s.limbResult;
     s.radixPower = {0, 0, 0, 1};
     std::uint32_t digitCount = 0;
@@ -115,6 +116,29 @@ void appendDigits(CalculatorState& s, const Limbs4& value, std::string& reversed
     }
 }
 
+// A fraction rounded up at its 20th digit can grow by a digit: into its
+// last leading zero (0.00999... becomes 0.01), or out of the fraction into
+// the integer part (0.999... becomes 1).
+void carryRoundedFraction(CalculatorState& s) {
+    LimbNumber& r = s.limbResult;
+    if (r.fracDigits < r.fracZeros) {
+        return;
+    }
+    const Limbs4 fraction = fractionHalf(r);
+    const Limbs4 digitsLimit = powerOfRadix(s, s.radix, r.fracDigits - r.fracZeros);
+    constexpr int kFirstSmaller = 2;
+    if (compareWords(fraction, digitsLimit) == kFirstSmaller) {
+        return;
+    }
+    if (r.fracZeros > 0) {
+        --r.fracZeros;
+        return;
+    }
+    std::fill(r.limbs.begin() + 4, r.limbs.end(), 0U);
+    r.fracZeros = r.fracDigits;
+    incrementGroup(integerLimbs(r));
+}
+
 }  // namespace
 
 void parseNumber(CalculatorState& s) {
@@ -128,11 +152,14 @@ void parseNumber(CalculatorState& s) {
     }
 
     LimbNumber& r = s.limbResult;
-    std::array<ReadChar, kMaxReadChars + 1> chars{};
     bool pointSeen = false;
     bool zeroRun = false;
+    bool rounded = false;
     std::size_t count = 0;
-    for (std::size_t i = 0; i < std::min(text.size(), kMaxReadChars); ++i) {
+    // The whole text is read: a 128-digit binary result must come back as
+    // it was shown. One slot more for the terminator read as a digit.
+    std::vector<ReadChar> chars(text.size() + 1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         ReadChar& rc = chars[i];
         if (c > 0x60) {
@@ -148,6 +175,7 @@ void parseNumber(CalculatorState& s) {
             pointSeen = true;
             if (text.size() - i - 1 > kMaxFractionDigits) {
                 roundAndCut(text, i + 1 + kMaxFractionDigits);
+                rounded = true;
             }
         } else if (c == '-') {
             rc.kind = CharKind::Minus;
@@ -181,6 +209,9 @@ void parseNumber(CalculatorState& s) {
         }
     }
     accumulate(s, chars, first, std::max(count, first + 1));
+    if (rounded) {
+        carryRoundedFraction(s);
+    }
 
     // The parse leaves the text destroyed: every character replaced by its
     // value, read as a zero-terminated text.

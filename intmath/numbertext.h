@@ -8,8 +8,8 @@ namespace korvo {
 
 // Reads workText (destroying it) in `radix` into limbResult; sets
 // entryHasPoint, parseRadix and, when it shortens a text for a scaled
-// multiplication, droppedChars. Reads at most 32 characters and 19 fraction
-// digits, rounding by character code.
+// multiplication, droppedChars. Reads the whole text and at most 19 fraction
+// digits, rounding by the 20th and carrying the rounding through.
 void parseNumber(CalculatorState& s);
 
 // Writes limbResult in formatRadix (when non-zero) or radix into formatText;
