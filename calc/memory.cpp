@@ -127,6 +127,7 @@ void memoryRecall(CalculatorState& s, WindowSystem& ws) {
     formatReal(s, s.realValue, RealText::Echo);
     s.limbResult = s.memoryNumber;
     formatNumber(s);
+    s.savedFracZeros = s.limbResult.fracZeros;
     ws.setEntryText(s.entryText);
     ws.setCaret(kRecallCaret);
     repaintReadout(s, ws);

@@ -338,6 +338,9 @@ void showResult(CalculatorState& s, WindowSystem& ws) {
     s.workText = shownNumberText(ws);
     parseNumber(s);
     formatNumber(s);
+    // The binary block counts the zeros after the point of the number it
+    // shows, not of the one the real's formatting started from.
+    s.savedFracZeros = s.limbResult.fracZeros;
     repaintReadout(s, ws);
     s.workText = shownNumberText(ws);
     parseNumber(s);

@@ -18,8 +18,11 @@ constexpr std::uint32_t kMultiplication = 3;
 constexpr std::size_t kResultCaret = 33;
 
 // a x b on limbs, normalised through its text; the state's operands and
-// pending operation are left as they were.
-LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber& b) {
+// pending operation are left as they were. The product is taken as shown,
+// the percentage keeps every digit of its scale (0.70, not 0.7).
+enum class Digits { AsShown, WholeScale };
+
+LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber& b, Digits digits) {
     const FirstOperandCopy first = keepFirstOperand(s);
     const std::uint32_t pending = s.pendingOp;
     s.firstOperand = a;
@@ -28,8 +31,9 @@ LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber&
     operateOnLimbs(s);
     s.pendingOp = pending;
     restoreFirstOperand(s, first);
-    // The limbs, not the text: a product keeps its trailing zeros.
-    return numberOfText(s, textsOf(s, s.limbResult).whole);
+    const std::string text =
+        digits == Digits::AsShown ? s.entryText : textsOf(s, s.limbResult).whole;
+    return numberOfText(s, text);
 }
 
 // The number percent takes a share of. In floating-point mode a chain's
@@ -54,8 +58,9 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     // word as this one found it.
     const X87 unitAsFound = s.fpu;
     const bool wasTaken = s.firstOperandSet == 1;
-    const LimbNumber product = multiplied(s, percentBase(s), s.limbResult);
-    const LimbNumber percentage = multiplied(s, product, numberOfText(s, ".01"));
+    const LimbNumber product = multiplied(s, percentBase(s), s.limbResult, Digits::AsShown);
+    const LimbNumber percentage =
+        multiplied(s, product, numberOfText(s, ".01"), Digits::WholeScale);
 
     if (s.pendingOp == kNoOperation) {
         // Nothing pending: the product is taken as the first operand (in
