@@ -113,10 +113,24 @@ bool runOnReals(CalculatorState& s, Real80& result) {
     }
 }
 
-// A shown result text becomes the first operand on both sides.
+// An integer-mode result becomes the first operand and the current number,
+// each the same on both sides: the limbs of its text and the real of it.
 void takeResultText(CalculatorState& s, const std::string& result) {
     setFirstOperand(s, numberOfText(s, result));
     s.firstReal = realOfText(s, result);
+    s.realValue = s.firstReal;
+}
+
+// A floating-point chain's result becomes the first operand and the current
+// number; the limb side holds its shown digits.
+void takeResultReal(CalculatorState& s, const Real80& result) {
+    s.firstReal = result;
+    s.realValue = result;
+    const X87 unit = s.fpu;
+    if (!formatReal(s, result, RealText::Echo)) {
+        numberOfText(s, std::string(s.entryText));
+    }
+    s.fpu = unit;
 }
 
 // A waiting power or hypotenuse, finished by an operator key: its result,
@@ -130,7 +144,7 @@ bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
         x87::finit(s.fpu);
         const Real80 result = powerOrHypotenuseOnReals(s, s.firstReal, s.realValue);
         if (s.floatMode == 1) {
-            s.firstReal = result;
+            takeResultReal(s, result);
         } else {
             if (formatReal(s, result)) {
                 showResult(s, ws);
@@ -154,7 +168,7 @@ bool finishPendingOperation(CalculatorState& s, WindowSystem& ws) {
             showOutOfRangeResult(s, ws);
             return false;
         }
-        s.firstReal = result;
+        takeResultReal(s, result);
     } else {
         if (!operateOnLimbs(s)) {
             showOutOfRangeResult(s, ws);
