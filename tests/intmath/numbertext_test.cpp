@@ -49,27 +49,37 @@ TEST_P(ParseFormatTest, FieldsAndTextBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Radix10, ParseFormatTest,
-    testing::Values(ParseCase{10, "123.45", {0, 0, 0, 123, 0, 0, 0, 45}, 3, 2, 0, 0, "123.45"},
-                    ParseCase{10, "-123.045", {0, 0, 0, 123, 0, 0, 0, 45}, 3, 3, 1, 1, "-123.045"},
-                    ParseCase{10, ".5", {0, 0, 0, 0, 0, 0, 0, 5}, 0, 1, 0, 0, "0.5"},
-                    ParseCase{10, "0012.500", {0, 0, 0, 12, 0, 0, 0, 500}, 4, 3, 0, 0, "12.500"},
-                    ParseCase{10, "1.0", {0, 0, 0, 1, 0, 0, 0, 0}, 1, 1, 1, 0, "1"},
-                    ParseCase{10, "0.00", {0, 0, 0, 0, 0, 0, 0, 0}, 1, 2, 2, 0, "0"},
-                    ParseCase{10, "5.", {0, 0, 0, 5, 0, 0, 0, 0}, 1, 0, 0, 0, "5"},
-                    ParseCase{10, "-", {0, 0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, 1, "-0"},
-                    ParseCase{10, "", {0, 0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, 0, "0"},
-                    // Fraction value 2^32: limb 7 is zero but the fraction prints.
-                    ParseCase{
-                        10, "1.4294967296", {0, 0, 0, 1, 0, 0, 1, 0}, 1, 10, 0, 0, "1.4294967296"},
-                    // 20 fraction digits: the 19th is raised by the 20th and carries.
-                    ParseCase{10,
-                              "0.12345678901234567895",
-                              {0, 0, 0, 0, 0, 0, 0x112210F4, 0x7DE98116},
-                              1,
-                              19,
-                              0,
-                              0,
-                              "0.1234567890123456790"}));
+    testing::Values(
+        ParseCase{10, "123.45", {0, 0, 0, 123, 0, 0, 0, 45}, 3, 2, 0, 0, "123.45"},
+        ParseCase{10, "-123.045", {0, 0, 0, 123, 0, 0, 0, 45}, 3, 3, 1, 1, "-123.045"},
+        ParseCase{10, ".5", {0, 0, 0, 0, 0, 0, 0, 5}, 0, 1, 0, 0, "0.5"},
+        ParseCase{10, "0012.500", {0, 0, 0, 12, 0, 0, 0, 500}, 4, 3, 0, 0, "12.500"},
+        ParseCase{10, "1.0", {0, 0, 0, 1, 0, 0, 0, 0}, 1, 1, 1, 0, "1"},
+        ParseCase{10, "0.00", {0, 0, 0, 0, 0, 0, 0, 0}, 1, 2, 2, 0, "0"},
+        ParseCase{10, "5.", {0, 0, 0, 5, 0, 0, 0, 0}, 1, 0, 0, 0, "5"},
+        ParseCase{10, "-", {0, 0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, 1, "-0"},
+        ParseCase{10, "", {0, 0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, 0, "0"},
+        // Fraction value 2^32: limb 7 is zero but the fraction prints.
+        ParseCase{10, "1.4294967296", {0, 0, 0, 1, 0, 0, 1, 0}, 1, 10, 0, 0, "1.4294967296"},
+        // 20 fraction digits: the 19th is raised by the 20th and carries.
+        ParseCase{10,
+                  "0.12345678901234567895",
+                  {0, 0, 0, 0, 0, 0, 0x112210F4, 0x7DE98116},
+                  1,
+                  19,
+                  0,
+                  0,
+                  "0.1234567890123456790"},
+        // The carry takes one leading zero away, or reaches the integer part.
+        ParseCase{10,
+                  "0.00999999999999999995",
+                  {0, 0, 0, 0, 0, 0, 0x01634578, 0x5D8A0000},
+                  1,
+                  19,
+                  1,
+                  0,
+                  "0.0100000000000000000"},
+        ParseCase{10, "0.99999999999999999995", {0, 0, 0, 1, 0, 0, 0, 0}, 1, 19, 19, 0, "1"}));
 
 INSTANTIATE_TEST_SUITE_P(
     OtherRadices, ParseFormatTest,
