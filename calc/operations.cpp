@@ -10,7 +10,7 @@
 
 #include "calc/commandids.h"
 #include "calc/entryio.h"
-#include "floatmath/exponential.h"
+#include "floatmath/power.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
 #include "intmath/limbs.h"
@@ -208,9 +208,7 @@ void evaluateOnReals(CalculatorState& s, WindowSystem& ws) {
         }
         result = x87::divide(unit, a, b);
     } else if (s.powerPending == 1) {
-        // a^b = 2^(b log2 a): FLD1, FXCH, FYL2X, times b, then the power of two.
-        const Real80 log2Base = x87::yLog2X(unit, x87::loadOne(), a);
-        result = powerOfTwo(s, x87::multiply(unit, log2Base, b));
+        result = raiseToPower(s, a, b);
     } else {
         s.firstReal = x87::multiply(unit, a, a);
         result = x87::squareRoot(unit, x87::add(unit, s.firstReal, x87::multiply(unit, b, b)));

@@ -16,8 +16,7 @@ namespace korvo {
 
 namespace {
 
-constexpr std::size_t kMaxReadChars = 32;       // sign and point count
-constexpr std::size_t kMaxFractionDigits = 19;  // longer fractions are rounded and cut
+constexpr std::size_t kMaxReadChars = 32;  // sign and point count
 constexpr std::uint32_t kScaledMultiplyLimit = 19;
 constexpr std::uint32_t kMultiply = 3;
 constexpr std::uint32_t kNoEntryCopy = 8;
@@ -146,9 +145,6 @@ void parseNumber(CalculatorState& s) {
             zeroRun = true;
             s.entryHasPoint = 1;
             pointSeen = true;
-            if (text.size() - i - 1 > kMaxFractionDigits) {
-                roundAndCut(text, i + 1 + kMaxFractionDigits);
-            }
         } else if (c == '-') {
             rc.kind = CharKind::Minus;
             r.negative = 1;
