@@ -85,10 +85,7 @@ void squareKey(CalculatorState& s, WindowSystem& ws) {
         scaledMultiplyDivide(s);
     } else {
         alignOperands(s);
-        limbMultiply(s);
-        std::copy(s.productLimbs.begin(), s.productLimbs.end(), s.limbResult.limbs.begin());
-        s.limbResult.negative = 0;
-        formatNumber(s);
+        multiplyNumbers(s);
     }
     restoreFirstOperand(s, first);
     showResult(s, ws);
@@ -136,9 +133,9 @@ Real80 forwardFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
     }
 }
 
-// The inverse functions, each an arctangent, in radians. Arc Sin, Arc Cos,
-// Arc Csc and Arc Sec square x first, so the sign of x does not matter.
-Real80 inverseFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
+// The inverse functions, each an arctangent, in radians; those that square
+// x first see only its magnitude.
+Real80 unsignedInverse(const X87& unit, std::uint32_t commandId, Real80 x) {
     const Real80 one = x87::loadOne();
     if (commandId == cmd::kTan) {
         return x87::arcTangent(unit, x, one);
@@ -158,6 +155,21 @@ Real80 inverseFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
         ratio = x87::subtract(unit, square, one);
     }
     return x87::arcTangent(unit, x87::squareRoot(unit, ratio), one);
+}
+
+// The inverse functions, each an arctangent, in radians. Arc Sin, Arc Cos,
+// Arc Csc and Arc Sec square x first, so the sign of x is put back after:
+// Arc Sin and Arc Csc are odd, Arc Cos and Arc Sec of a negative x are the
+// supplement of the angle.
+Real80 inverseFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
+    const Real80 angle = unsignedInverse(unit, commandId, x);
+    if (commandId == cmd::kTan || commandId == cmd::kCot || !x.signBit() || x.isZero()) {
+        return angle;
+    }
+    if (commandId == cmd::kSin || commandId == cmd::kCsc) {
+        return x87::changeSign(angle);
+    }
+    return x87::subtract(unit, x87::loadPi(unit), angle);
 }
 
 bool outsideTrigRange(const Real80& x) {

@@ -11,7 +11,7 @@
 #include "calc/commandids.h"
 #include "calc/entryio.h"
 #include "calc/operands.h"
-#include "floatmath/exponential.h"
+#include "floatmath/power.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
 #include "intmath/limbs.h"
@@ -64,9 +64,7 @@ std::string shownNumberText(WindowSystem& ws) {
 Real80 powerOrHypotenuseOnReals(CalculatorState& s, const Real80& a, const Real80& b) {
     const X87& unit = s.fpu;
     if (s.powerPending == 1) {
-        // a^b = 2^(b log2 a): FLD1, FXCH, FYL2X, times b, then the power of two.
-        const Real80 log2Base = x87::yLog2X(unit, x87::loadOne(), a);
-        return powerOfTwo(s, x87::multiply(unit, log2Base, b));
+        return raiseToPower(s, a, b);
     }
     s.firstReal = x87::multiply(unit, a, a);
     return x87::squareRoot(unit, x87::add(unit, s.firstReal, x87::multiply(unit, b, b)));

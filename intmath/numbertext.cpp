@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "intmath/limbgroups.h"
 #include "intmath/limbs.h"
 #include "state/fixedtexts.h"
 
@@ -18,7 +17,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::size_t kMaxFractionDigits = 19;  // longer fractions are rounded and cut
 constexpr std::uint32_t kScaledMultiplyLimit = 19;
 constexpr std::uint32_t kMultiply = 3;
 constexpr std::uint32_t kNoEntryCopy = 8;
@@ -116,29 +114,6 @@ void appendDigits(CalculatorState& s, const Limbs4& value, std::string& reversed
     }
 }
 
-// A fraction rounded up at its 20th digit can grow by a digit: into its
-// last leading zero (0.00999... becomes 0.01), or out of the fraction into
-// the integer part (0.999... becomes 1).
-void carryRoundedFraction(CalculatorState& s) {
-    LimbNumber& r = s.limbResult;
-    if (r.fracDigits < r.fracZeros) {
-        return;
-    }
-    const Limbs4 fraction = fractionHalf(r);
-    const Limbs4 digitsLimit = powerOfRadix(s, s.radix, r.fracDigits - r.fracZeros);
-    constexpr int kFirstSmaller = 2;
-    if (compareWords(fraction, digitsLimit) == kFirstSmaller) {
-        return;
-    }
-    if (r.fracZeros > 0) {
-        --r.fracZeros;
-        return;
-    }
-    std::fill(r.limbs.begin() + 4, r.limbs.end(), 0U);
-    r.fracZeros = r.fracDigits;
-    incrementGroup(integerLimbs(r));
-}
-
 }  // namespace
 
 void parseNumber(CalculatorState& s) {
@@ -154,7 +129,6 @@ void parseNumber(CalculatorState& s) {
     LimbNumber& r = s.limbResult;
     bool pointSeen = false;
     bool zeroRun = false;
-    bool rounded = false;
     std::size_t count = 0;
     // The whole text is read: a 128-digit binary result must come back as
     // it was shown. One slot more for the terminator read as a digit.
@@ -173,10 +147,6 @@ void parseNumber(CalculatorState& s) {
             zeroRun = true;
             s.entryHasPoint = 1;
             pointSeen = true;
-            if (text.size() - i - 1 > kMaxFractionDigits) {
-                roundAndCut(text, i + 1 + kMaxFractionDigits);
-                rounded = true;
-            }
         } else if (c == '-') {
             rc.kind = CharKind::Minus;
             r.negative = 1;
@@ -209,9 +179,6 @@ void parseNumber(CalculatorState& s) {
         }
     }
     accumulate(s, chars, first, std::max(count, first + 1));
-    if (rounded) {
-        carryRoundedFraction(s);
-    }
 
     // The parse leaves the text destroyed: every character replaced by its
     // value, read as a zero-terminated text.
