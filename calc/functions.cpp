@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "calc/commandids.h"
+#include "calc/operands.h"
 #include "calc/operations.h"
 #include "floatmath/exponential.h"
 #include "floatmath/realtext.h"
@@ -72,7 +73,10 @@ void squareKey(CalculatorState& s, WindowSystem& ws) {
         showReal(s, ws);
         return;
     }
-    // The number is squared as first operand times current number.
+    // The number is squared as first operand times current number; the
+    // first operand taken before stays for a later percent.
+    const FirstOperandCopy first = keepFirstOperand(s);
+    describeOperands(s);
     s.firstIntText = s.intText;
     s.firstFracText = s.fracText;
     s.firstOperand = s.limbResult;
@@ -83,11 +87,13 @@ void squareKey(CalculatorState& s, WindowSystem& ws) {
         alignOperands(s);
         multiplyNumbers(s);
     }
+    restoreFirstOperand(s, first);
     showResult(s, ws);
 }
 
 // 1 divided by the current number, through the evaluation of "=".
 void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
+    const FirstOperandCopy first = keepFirstOperand(s);
     s.firstIntText = "1";
     s.firstFracText.clear();
     s.fracWidth = 0;
@@ -97,6 +103,7 @@ void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
     s.reciprocalMode = 1;
     s.firstReal = x87::loadOne();
     evaluatePending(s, ws);
+    restoreFirstOperand(s, first);
 }
 
 Real80 reciprocalOf(const X87& unit, Real80 value) {

@@ -8,7 +8,7 @@ namespace korvo {
 
 // Reads workText (destroying it) in `radix` into limbResult; sets
 // entryHasPoint, parseRadix and, when it shortens a text for a scaled
-// multiplication, droppedChars. Reads at most 32 characters. Every fraction
+// multiplication, droppedChars. Reads the whole text. Every fraction
 // digit is read: a radix change writes as many as the value needs in the
 // new base, and they must all survive the next parse.
 void parseNumber(CalculatorState& s);
