@@ -58,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         ArithCase{10, "12345678901234567890123", Op::Multiply, "1.5", "18518518351851851835184.5"},
         ArithCase{10, "123456789012345678901.5", Op::Multiply, "2.5", "308641972530864197253.75"},
         ArithCase{10, "1234567890123456789.5", Op::Multiply, "1.5", "1851851835185185184.25"},
-        ArithCase{10, "12345678901234567895123", Op::Multiply, "0.5", "6172839450617283947561.5"}));
+        ArithCase{10, "12345678901234567895123", Op::Multiply, "0.5", "6172839450617283947561.5"},
+        // The integer part keeps the low 128 bits of the whole product.
+        ArithCase{16, "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", Op::Multiply, "1.8",
+                  "7FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFE.8"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Division, MultiplyDivide,
