@@ -112,7 +112,10 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
         s.fpu = unit;
     }
     s.limbResult = current;
+    // A waiting operation is dropped, power and hypotenuse included.
     s.pendingOp = 0;
+    s.powerPending = 0;
+    s.hypotenusePending = 0;
     finishMemoryKey(s, ws, entry);
 }
 

@@ -210,7 +210,7 @@ bool runOperatorStep(CalculatorState& s, WindowSystem& ws, StepKey key) {
         // Right after an operator key the memory keys take the running
         // result as it stands; the waiting operation has no operand.
         s.pendingOp = kNoOperation;
-    } else if (flagWaits && alreadyTaken && key == StepKey::Operator) {
+    } else if (flagWaits && alreadyTaken) {
         if (entryWasEmpty) {
             // The new operator key replaces the one without an operand.
             s.powerPending = 0;
