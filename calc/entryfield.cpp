@@ -11,6 +11,11 @@
 namespace korvo {
 namespace {
 
+// A paste puts at most one character more than the longest entry into the
+// field: enough for the dispatcher to see a paste too long and refuse it
+// whole, however long the clipboard text.
+constexpr std::size_t kPasteRoom = 35;
+
 // A key the entry field has handed over runs as a click on its key.
 void runPendingKey(CalculatorState& s, WindowSystem& ws) {
     if (s.pendingKeyCommand != 0) {
@@ -63,11 +68,10 @@ void entryPaste(CalculatorState& s, WindowSystem& ws) {
     clearAll(s, ws);
     s.pendingKeyCommand = cmd::kPaste;
     // A single-line edit control takes the clipboard text up to its first
-    // line break, into the now empty field, with the caret after it; no more
-    // than the check reads is put there, however long the clipboard text.
+    // line break, into the now empty field, with the caret after it.
     const std::string clipboard = ws.clipboardText();
     const std::string line = clipboard.substr(0, clipboard.find_first_of("\r\n"));
-    const std::string inserted = line.substr(0, kEntryBufferSize - 1);
+    const std::string inserted = line.substr(0, kPasteRoom);
     ws.setEntryText(inserted);
     ws.setCaret(inserted.size());
     runPendingKey(s, ws);
