@@ -50,7 +50,15 @@ Scaled scaleFraction(CalculatorState& s, const Real80& fraction, std::uint32_t r
                              static_cast<std::uint32_t>(fraction.significand)};
     const std::uint32_t bits = bitsPerDigit(radix);
     if (bits == 0) {
+        // The group product works in the primitives' slots; whoever formats
+        // a real finds them as the formatter left them.
+        const Limbs8 limbA = s.limbA;
+        const Limbs8 limbB = s.limbB;
+        const Limbs4 productLimbs = s.productLimbs;
         const Limbs4 product = multiplyGroups(s, significand, powerOfRadix(s, radix, count));
+        s.limbA = limbA;
+        s.limbB = limbB;
+        s.productLimbs = productLimbs;
         const auto q = static_cast<std::uint32_t>(shift);
         out.whole = shiftGroupRight(product, q);
         out.halfOrMore = groupBit(product, q - 1);
