@@ -12,14 +12,22 @@
 namespace korvo {
 namespace {
 
-constexpr std::size_t kEntryBufferSize = 35;
 // The end of any text Back Space or a base change can leave.
 constexpr std::size_t kCaretAtEnd = 33;
+
+// A cleared entry never enters the calculation: the current number becomes
+// zero on both sides. The pending operation and its first operand stay.
+void zeroCurrentNumber(CalculatorState& s) {
+    s.limbResult = LimbNumber{};
+    s.intText = text::kZero;
+    s.fracText.clear();
+    s.realValue = Real80{};
+}
 
 }  // namespace
 
 void backSpace(CalculatorState& s, WindowSystem& ws) {
-    s.workText = readEntry(ws, kEntryBufferSize);
+    s.workText = readEntry(ws);
     if (s.workText.empty()) {
         return;
     }
@@ -34,6 +42,9 @@ void backSpace(CalculatorState& s, WindowSystem& ws) {
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);
     ws.focusMainWindow();
+    if (s.entryText.empty()) {
+        zeroCurrentNumber(s);
+    }
     refreshEntry(s, ws);
 }
 
@@ -43,10 +54,12 @@ void clearEntry(CalculatorState& s, WindowSystem& ws) {
     s.entryText.clear();
     ws.setEntryText(s.entryText);
     ws.focusMainWindow();
+    zeroCurrentNumber(s);
 }
 
 void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
     if (s.radix == radix) {
+        ws.focusMainWindow();  // a click on a switch never keeps the focus
         return;
     }
     s.previousRadix = s.radix;
@@ -65,11 +78,13 @@ void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
 void degreesClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 1;
     ws.setChecked(Switch::Radians, false);
+    ws.focusMainWindow();
 }
 
 void radiansClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 2;
     ws.setChecked(Switch::Degrees, false);
+    ws.focusMainWindow();
 }
 
 void floatingPointClicked(CalculatorState& s, WindowSystem& ws) {
@@ -80,6 +95,7 @@ void floatingPointClicked(CalculatorState& s, WindowSystem& ws) {
 
 void arcClicked(CalculatorState& s, WindowSystem& ws) {
     s.arcMode = ws.isChecked(Switch::Arc) ? 1 : 0;
+    ws.focusMainWindow();
 }
 
 void cutCommand(CalculatorState& s, WindowSystem& ws) {
