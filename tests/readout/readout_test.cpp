@@ -61,10 +61,10 @@ TEST_P(Readout, ShowsEveryBaseAndLeavesTheNumber) {
 
 const std::string kSevenLines = [] {
     std::string lines = "1111 1111 1111 1111";
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 5; ++i) {
         lines += " | 1111 1111 1111 1111";
     }
-    return lines;
+    return lines + " | 1111 1111 1111 111>";  // a cut text ends in a mark
 }();
 
 INSTANTIATE_TEST_SUITE_P(
@@ -125,9 +125,9 @@ TEST(BinaryBlock, SevenLinesAtMostAndTheSignCounts) {
     const std::string ones(108, '1');
     std::uint32_t groups = 0;
     EXPECT_EQ(groupBinaryLines(padBinaryText(ones + ones, 0), groups).back(),
-              "1111 1111 1111 1111");
-    EXPECT_EQ(groupBinaryLines(ones + ".0101", groups).back(), "1111 1111 1111.010");
-    EXPECT_EQ(groupBinaryLines("-" + ones + "1111", groups).back(), "1111 1111 1111 111");
+              "1111 1111 1111 111>");
+    EXPECT_EQ(groupBinaryLines(ones + ".0101", groups).back(), "1111 1111 1111.01>");
+    EXPECT_EQ(groupBinaryLines("-" + ones + "1111", groups).back(), "1111 1111 1111 11>");
     EXPECT_TRUE(groupBinaryLines("", groups).empty());
 }
 
