@@ -4,6 +4,7 @@ set -euo pipefail
 
 KORVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KORVO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+                libgmp-dev libmpfr-dev
                 qt6-base-dev qt6-qpa-plugins fonts-liberation desktop-file-utils appstream)
 
 korvo_as_root() {
