@@ -50,17 +50,5 @@ INSTANTIATE_TEST_SUITE_P(
         "16 FFFFFFFF @10 -> 4294967295",
         "16 FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF @10 -> 340282366920938463463374607431768211455"));
 
-TEST(NumberText, ScaledMultiplicationShortensTo19Characters) {
-    for (const std::uint32_t op : {3U, 4U}) {
-        CalculatorState s;
-        s.parseLimitMode = 19;
-        s.pendingOp = op;  // only while a multiplication is pending
-        s.workText = "-12345678901234567891";
-        parseNumber(s);
-        formatNumber(s);
-        EXPECT_EQ(s.entryText, op == 3 ? "-123456789012345679" : "-12345678901234567891");
-    }
-}
-
 }  // namespace
 }  // namespace korvo
