@@ -24,7 +24,7 @@ TEST(KeyCommand, KeypadAndPunctuationKeys) {
 
 // The limits are the keys' to apply: a release never cuts the field.
 TEST_F(ControlTest, AReleaseLeavesAnyFieldWhole) {
-    const std::pair<std::uint32_t, std::uint32_t> modes[] = {{3, 0}, {4, 0}, {0, 1}};
+    const std::vector<std::pair<std::uint32_t, std::uint32_t>> modes = {{3, 0}, {4, 0}, {0, 1}};
     for (const auto& [pendingOp, floatMode] : modes) {
         s.pendingOp = pendingOp;
         s.floatMode = floatMode;
