@@ -124,7 +124,7 @@ class LayoutTest : public QObject {
                 QCOMPARE(key->geometry(), QRect(31 * column, kKeyTop, 23, 22));
                 QCOMPARE(key->iconSize(), QSize(16, 15));
                 QVERIFY(!key->icon().isNull());
-                QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+                QCOMPARE(key->focusPolicy(), Qt::TabFocus);
                 QCOMPARE(key->toolTip(), key->accessibleName());
                 names.insert(key->accessibleName());
             }
@@ -181,7 +181,7 @@ class LayoutTest : public QObject {
         for (QAction* a : bar.at(1)->menu()->actions()) {
             edit << a->text();
         }
-        QCOMPARE(edit, (QStringList{"&Cut\tCtrl+x", "&Copy\tCtrl+c", "&Paste\tCtrl+v"}));
+        QCOMPARE(edit, (QStringList{"&Cut", "&Copy", "&Paste"}));
         QStringList information;
         for (QAction* a : bar.at(2)->menu()->actions()) {
             information << a->text();

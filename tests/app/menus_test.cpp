@@ -26,13 +26,17 @@ QAction* menuItem(const WindowFixture& f, int menu, int item) {
 // Runs `act` and handles the dialog it opens with `handle`, once it shows.
 template <typename Handle>
 void whileDialogOpen(const std::function<void()>& act, Handle handle) {
-    QTimer::singleShot(0, [handle] {
+    // The item opens its dialog once its action has returned.
+    act();
+    bool handled = false;
+    QTimer::singleShot(0, [handle, &handled] {
         QDialog* dialog = nullptr;
         QTRY_VERIFY((dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) !=
                     nullptr);
         handle(dialog);
+        handled = true;
     });
-    act();
+    QTRY_VERIFY(handled);
 }
 
 }  // namespace
@@ -99,7 +103,7 @@ class MenusTest : public QObject {
     void infoShowsItsTextWithoutBlockingTheWindow() {
         MessageCatcher catcher;
         menuItem(*f_, 2, 0)->trigger();
-        QCOMPARE(catcher.captions, QStringList{QStringLiteral("KORVO CALCULATOR")});
+        QTRY_COMPARE(catcher.captions, QStringList{QStringLiteral("KORVO CALCULATOR")});
         const QStringList lines = catcher.texts.value(0).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines.at(0), QString(38, QLatin1Char(' ')) +
