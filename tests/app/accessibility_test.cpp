@@ -3,12 +3,9 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
-#include <QTest>
 
 #include "app/announcer.h"
 #include "app/keypadrow.h"
@@ -25,21 +22,18 @@ QAccessibleInterface* accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
 
-// Every shown node of the tree as "role name = value".
-void dump(QAccessibleInterface* node, QStringList& out) {
-    if (node->state().invisible) {
-        return;
-    }
-    out << QStringLiteral("%1 %2 = %3")
-               .arg(node->role())
-               .arg(node->text(QAccessible::Name), node->text(QAccessible::Value));
-    for (int i = 0; i < node->childCount(); ++i) {
-        dump(node->child(i), out);
-    }
+QString line(int role, const QString& name, const QString& value) {
+    return QStringLiteral("%1 %2 = %3").arg(role).arg(name, value);
 }
 
-QString line(QAccessible::Role role, const char* name, const char* value) {
-    return QStringLiteral("%1 %2 = %3").arg(role).arg(QLatin1String(name), QLatin1String(value));
+// Every shown node of the tree as "role name = value".
+void dump(QAccessibleInterface* node, QStringList& out) {
+    if (!node->state().invisible) {
+        out << line(node->role(), node->text(QAccessible::Name), node->text(QAccessible::Value));
+        for (int i = 0; i < node->childCount(); ++i) {
+            dump(node->child(i), out);
+        }
+    }
 }
 
 QList<std::pair<QObject*, QString>> valueChanges;
@@ -50,28 +44,11 @@ void recordValueChange(QAccessibleEvent* event) {
     }
 }
 
-QImage render(QWidget* widget) {
-    QImage image(widget->size(), QImage::Format_RGB32);
-    widget->render(&image);
-    return image;
-}
-
-QSet<QRgb> colours(const QImage& image) {
-    QSet<QRgb> found;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            found.insert(image.pixel(x, y));
-        }
-    }
-    return found;
-}
-
-// Whether some part of `shot` the size `size` passes `test`.
-template <typename Test>
-bool shows(const QImage& shot, QSize size, Test test) {
-    for (int y = 0; y + size.height() <= shot.height(); ++y) {
-        for (int x = 0; x + size.width() <= shot.width(); ++x) {
-            if (test(shot.copy(QRect(QPoint(x, y), size)))) {
+// Whether `part` lies somewhere in `shot`, pixel for pixel.
+bool contains(const QImage& shot, const QImage& part) {
+    for (int y = 0; y + part.height() <= shot.height(); ++y) {
+        for (int x = 0; x + part.width() <= shot.width(); ++x) {
+            if (shot.copy(QRect(QPoint(x, y), part.size())) == part) {
                 return true;
             }
         }
@@ -92,7 +69,7 @@ class AccessibilityTest : public QObject {
     }
     void cleanup() { f_.reset(); }
 
-    void theTreeNamesEveryControlWithItsValue() {
+    void theTreeNamesEveryControlAndItsValue() {
         f_->type("10");
         f_->click(QStringLiteral("Memory store"));
         QStringList tree;
@@ -103,24 +80,18 @@ class AccessibilityTest : public QObject {
             line(QAccessible::EditableText, "Operator", ""),  // not the padding blanks
             line(QAccessible::Grouping, "Readout", ""),
             line(QAccessible::EditableText, "Hexadecimal value", "A"),
-            line(QAccessible::EditableText, "Binary value", "1010"),
             line(QAccessible::Button, "Digit 7", ""),
-            line(QAccessible::Button, "Clear all", ""),
             line(QAccessible::RadioButton, "Hexadecimal", ""),
-            line(QAccessible::CheckBox, "Degrees", ""),
         };
         for (const QString& node : expected) {
-            QVERIFY2(tree.contains(node),
-                     qPrintable(node + QStringLiteral("\n") + tree.join('\n')));
+            QVERIFY2(tree.contains(node), qPrintable(node + QLatin1Char('\n') + tree.join('\n')));
         }
         for (const QString& node : tree) {  // no control goes unnamed
             QVERIFY2(!node.contains(QStringLiteral("  =")), qPrintable(node));
         }
-    }
-
-    void menuItemsAreNamedWithoutTheirShortcuts() {
-        QMenu* edit = f_->window->menuBar()->actions().at(1)->menu();
-        QAccessibleInterface* cut = accessible(edit)->child(0);
+        // Menu items: no tab and shortcut text in the name.
+        QAccessibleInterface* cut =
+            accessible(f_->window->menuBar()->actions().at(1)->menu())->child(0);
         QCOMPARE(cut->text(QAccessible::Name), QStringLiteral("Cut"));
         QCOMPARE(cut->text(QAccessible::Accelerator), QStringLiteral("Ctrl+X"));
     }
@@ -137,23 +108,21 @@ class AccessibilityTest : public QObject {
     }
 
     void aboutThroughTheBusAnswersBeforeItOpens() {
-        QAccessibleInterface* about =
-            accessible(f_->window->menuBar()->actions().at(2)->menu())->child(1);
-        bool returned = false;
-        bool answeredFirst = false;
-        QTimer closer;
-        closer.setInterval(5);
+        bool returned = false, answeredFirst = false, closed = false;
+        QTimer closer;  // closes the dialog once it shows
         connect(&closer, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (QWidget* dialog = QApplication::activeModalWidget(); dialog && !closed) {
                 answeredFirst = returned;
-                dialog->reject();
-                closer.stop();
+                closed = dialog->close();
             }
         });
-        closer.start();
-        about->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        closer.start(5);
+        accessible(f_->window->menuBar()->actions().at(2)->menu())
+            ->child(1)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         returned = true;
-        QTRY_VERIFY(!closer.isActive());
+        QTRY_VERIFY(closed);
         QVERIFY(answeredFirst);
     }
 
@@ -178,26 +147,25 @@ class AccessibilityTest : public QObject {
 
     void keysKeepTheirMeaningWhereverTheMarkStands() {
         QToolButton* seven = f_->key(QStringLiteral("Digit 7"));
-        const QImage unmarked = render(seven);
+        const QImage unmarked = seven->grab().toImage();
         const struct {
             Qt::Key key;
-            const char* entry;
-            const char* operatorMark;
+            const char *entry, *operatorMark;
         } steps[] = {
             {Qt::Key_Space, "7", ""}, {Qt::Key_5, "75", ""},       {Qt::Key_Plus, "", "+"},
             {Qt::Key_1, "1", ""},     {Qt::Key_Return, "76", "="}, {Qt::Key_Backspace, "7", "="},
         };
         for (const auto& step : steps) {
             seven->setFocus(Qt::TabFocusReason);
-            QVERIFY(render(seven) != unmarked);  // the mark shows
+            QVERIFY(seven->grab().toImage() != unmarked);  // the mark shows
             f_->stroke(step.key);
             QCOMPARE(f_->entry(), QLatin1String(step.entry));
             QCOMPARE(f_->operatorMark(), QLatin1String(step.operatorMark));
         }
     }
 
-    // Run at device pixel ratio 1 (today's faces, pixel for pixel) and 2
-    // (each face sharp: only its own colours where it lies, no blends).
+    // Run at device pixel ratio 1 (today's faces) and 2: each face is its
+    // design drawn at the window's ratio, every pixel a sharp block, no blends.
     void facesAreSharpAtTheWindowsPixelRatio() {
         const qreal ratio = f_->window->devicePixelRatio();
         for (const KeypadKey& k : keypadKeys()) {
@@ -205,15 +173,10 @@ class AccessibilityTest : public QObject {
                                     .toImage()
                                     .copy(16 * k.column, 0, 16, 15)
                                     .convertToFormat(QImage::Format_RGB32);
-            const QImage shot = f_->key(QString::fromLatin1(k.name))
-                                    ->grab()
-                                    .toImage()
-                                    .convertToFormat(QImage::Format_RGB32);
-            const QSet<QRgb> inks = colours(face);
-            const auto exact = [&](const QImage& part) { return part == face; };
-            const auto sharp = [&](const QImage& part) { return colours(part) == inks; };
-            QVERIFY2(ratio == 1 ? shows(shot, face.size(), exact)
-                                : shows(shot, face.size() * ratio, sharp),
+            const QImage shot = f_->key(QString::fromLatin1(k.name))->grab().toImage();
+            QVERIFY2(contains(shot.convertToFormat(QImage::Format_RGB32),
+                              face.scaled(face.size() * ratio, Qt::IgnoreAspectRatio,
+                                          Qt::FastTransformation)),
                      k.name.data());
         }
     }
