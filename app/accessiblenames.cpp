@@ -13,11 +13,16 @@ namespace korvo::app {
 
 namespace {
 
+// A description already there (the control's shortcut) follows this one.
 void describe(QWidget* w, const char* name, const char* description) {
     if (name != nullptr) {
         w->setAccessibleName(QString::fromLatin1(name));
     }
-    w->setAccessibleDescription(QString::fromLatin1(description));
+    QString text = QString::fromLatin1(description);
+    if (!w->accessibleDescription().isEmpty()) {
+        text += QStringLiteral(". ") + w->accessibleDescription();
+    }
+    w->setAccessibleDescription(text);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/crispface.h"
 #include "app/picturekey.h"
 #include "app/resources.h"
+#include "app/shortcuthint.h"
 
 namespace korvo::app {
 
@@ -26,7 +27,7 @@ KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
         auto* button = new PictureKey(this);
         const QString name = QString::fromLatin1(k.name);
         button->setAccessibleName(name);
-        button->setToolTip(name);
+        describeShortcut(button, name, k.commandId);
         button->setIcon(crispFace(faces.copy(kFaceWidth * k.column, 0, kFaceWidth, kFaceHeight)));
         button->setIconSize(QSize(kFaceWidth, kFaceHeight));
         button->setGeometry(kKeyPitch * k.column, kKeyTop, kKeyWidth, kKeyHeight);

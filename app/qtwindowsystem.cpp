@@ -70,6 +70,7 @@ void QtWindowSystem::focusEntryField() {
 }
 
 void QtWindowSystem::beep() {
+    ++beeps_;
     QApplication::beep();
 }
 
@@ -123,6 +124,10 @@ void QtWindowSystem::cutSelectionToClipboard() {
 
 void QtWindowSystem::copySelectionToClipboard() {
     c_.entry->copy();
+}
+
+void QtWindowSystem::copyWholeEntry() {
+    QGuiApplication::clipboard()->setText(c_.entry->text());
 }
 
 std::string QtWindowSystem::clipboardText() {

@@ -84,9 +84,11 @@ void entryPaste(CalculatorState& s, WindowSystem& ws) {
     clearAll(s, ws);
     s.pendingKeyCommand = cmd::kPaste;
     // A single-line edit control takes the clipboard text up to its first
-    // line break, into the now empty field, with the caret after it.
+    // line break, into the now empty field, with the caret after it; no more
+    // than the check reads is put there, however long the clipboard text.
     const std::string clipboard = ws.clipboardText();
-    const std::string inserted = clipboard.substr(0, clipboard.find_first_of("\r\n"));
+    const std::string line = clipboard.substr(0, clipboard.find_first_of("\r\n"));
+    const std::string inserted = line.substr(0, kEntryBufferSize - 1);
     ws.setEntryText(inserted);
     ws.setCaret(inserted.size());
     runPendingKey(s, ws);

@@ -170,17 +170,21 @@ rm -f "\$out" "\$err"
 exit \$status
 EOF
     chmod +x "$cli"
-    for case_file in "$KORVO_ROOT"/tests/cases/*.txt; do
-        case "$(basename "$case_file")" in CMakeLists.txt) continue ;; esac
+    for case_file in "$KORVO_ROOT"/tests/cases/*.txt "$KORVO_ROOT"/tests/cases/*.cases; do
+        runner=run_case.sh
+        case "$(basename "$case_file")" in
+        CMakeLists.txt) continue ;;
+        *.cases) runner=run_cases.sh ;;
+        esac
         cases=$((cases + 1))
-        if ! sh "$KORVO_ROOT/tests/cases/run_case.sh" "$cli" "$case_file" >"$WORK/case.out" 2>&1
+        if ! sh "$KORVO_ROOT/tests/cases/$runner" "$cli" "$case_file" >"$WORK/case.out" 2>&1
         then
-            fail "golden case $(basename "$case_file")"
+            fail "golden cases of $(basename "$case_file")"
             head -n 30 "$WORK/case.out" >&2
         fi
     done
     [ "$cases" -gt 0 ] || fail "no golden cases in tests/cases"
-    echo "$cases golden cases run"
+    echo "$cases golden case files run"
 }
 
 start_display() {

@@ -89,6 +89,10 @@ class AccessibilityTest : public QObject {
         for (const QString& node : tree) {  // no control goes unnamed
             QVERIFY2(!node.contains(QStringLiteral("  =")), qPrintable(node));
         }
+        const QString clearEntry = f_->controls().clearEntry->accessibleDescription();
+        QVERIFY2(clearEntry.startsWith(QStringLiteral("Clears the entry")) &&
+                     clearEntry.endsWith(QStringLiteral("Shortcut: Delete")),
+                 qPrintable(clearEntry));
         // Menu items: no tab and shortcut text in the name.
         QAccessibleInterface* cut =
             accessible(f_->window->menuBar()->actions().at(1)->menu())->child(0);

@@ -130,7 +130,7 @@ TEST_F(ControlTest, BaseAlreadyInForceChangesNothing) {
     selectRadix(s, ws, 16);
     EXPECT_EQ(entry(), "FF");
     EXPECT_EQ(ws.caret(), 0U);
-    EXPECT_EQ(ws.focus(), HeadlessWindow::Focus::EntryField);
+    EXPECT_EQ(ws.focus(), HeadlessWindow::Focus::MainWindow);  // a switch keeps no focus
     EXPECT_EQ(s.previousRadix, 10U);
 }
 
@@ -186,7 +186,7 @@ TEST_F(ControlTest, ArcFollowsItsBoxAndClearsNothing) {
     runWindowCommand(s, ws, cmd::kArc);
     EXPECT_EQ(s.arcMode, 1U);
     EXPECT_EQ(entry(), "42");
-    EXPECT_EQ(ws.focus(), HeadlessWindow::Focus::EntryField);
+    EXPECT_EQ(ws.focus(), HeadlessWindow::Focus::MainWindow);  // a switch keeps no focus
     ws.clickCheckBox(Switch::Arc);
     runWindowCommand(s, ws, cmd::kArc);
     EXPECT_EQ(s.arcMode, 0U);
