@@ -100,6 +100,8 @@ void CalculatorWindow::buildMenus() {
 
     for (QMenu* menu : {edit, information}) {
         connect(menu, &QMenu::aboutToShow, this, [this] { updateEditItems(); });
+        // A screen reader names an open pop-up by its title.
+        menu->setWindowTitle(menu->title().remove(QLatin1Char('&')));
     }
 }
 

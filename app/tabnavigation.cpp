@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -82,7 +83,14 @@ class TabRing : public QObject {
         const auto count = stops_.size();
         const auto at = stops_.indexOf(QApplication::focusWidget());
         const auto next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
-        stops_.at(next)->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        QWidget* stop = stops_.at(next);
+        // The entry takes the mark without selecting its text: a digit typed
+        // next goes on with the number instead of replacing it.
+        if (qobject_cast<QLineEdit*>(stop) != nullptr) {
+            stop->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        stop->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     }
 
     KeyFlow& flow_;
