@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,6 +60,15 @@ class TabRing : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (const auto* focus = dynamic_cast<QFocusEvent*>(event);
+            focus != nullptr && focus->gotFocus() && focus->reason() != Qt::OtherFocusReason &&
+            focus->reason() != Qt::ActiveWindowFocusReason) {
+            // Marked by Tab, an arrow or a click: the calculator's own focus
+            // moves (to the entry for a key, back after it) do not count.
+            if (const auto at = stops_.indexOf(watched); at >= 0) {
+                last_ = at;
+            }
+        }
         auto* key = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
         if (key == nullptr) {
             return QObject::eventFilter(watched, event);
@@ -81,8 +91,14 @@ class TabRing : public QObject {
   private:
     void move(int step) {
         const auto count = stops_.size();
-        const auto at = stops_.indexOf(QApplication::focusWidget());
+        auto at = stops_.indexOf(QApplication::focusWidget());
+        if (at < 0) {
+            // A key or a click has taken the focus to the main window: the
+            // mark goes on from where it last stood.
+            at = last_;
+        }
         const auto next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+        last_ = next;
         QWidget* stop = stops_.at(next);
         // The entry takes the mark without selecting its text: a digit typed
         // next goes on with the number instead of replacing it.
@@ -96,6 +112,7 @@ class TabRing : public QObject {
     KeyFlow& flow_;
     QList<QWidget*> stops_;
     QList<QObject*> buttons_;
+    qsizetype last_ = -1;
 };
 
 }  // namespace

@@ -164,6 +164,8 @@ class AccessibilityTest : public QObject {
             QCOMPARE(f_->entry(), QLatin1String(step.entry));
             QCOMPARE(f_->operatorMark(), QLatin1String(step.operatorMark));
         }
+        f_->stroke(Qt::Key_Tab);  // on from the mark's last place
+        QCOMPARE(f_->focus(), f_->key(QStringLiteral("Digit 8")));
     }
 
     // Run at device pixel ratio 1 (today's faces) and 2: each face is its
