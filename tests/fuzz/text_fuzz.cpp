@@ -76,6 +76,27 @@ void checkNumberText(const Input& in) {
     expect(other && other->sameValue(*out), "another base shows another number", in);
 }
 
+// `digits` (no sign, no point) cut to `count`, the last rounded half up; a
+// carry out of the first digit gives nothing that could match.
+std::string roundedDigits(std::string digits, std::size_t count, std::uint32_t radix) {
+    if (digits.size() <= count) {
+        return digits;
+    }
+    const auto value = [](char c) {
+        return static_cast<std::uint32_t>(std::string_view("0123456789ABCDEF").find(c));
+    };
+    const bool up = value(digits[count]) * 2 >= radix;
+    digits.resize(count);
+    for (std::size_t i = count; up && i-- > 0;) {
+        const std::uint32_t d = value(digits[i]) + 1;
+        digits[i] = "0123456789ABCDEF"[d % radix];
+        if (d < radix) {
+            return digits;
+        }
+    }
+    return up ? std::string() : digits;
+}
+
 // The real's text; the out-of-range message leaves the value zero.
 std::string realText(const std::string& text, const Input& in) {
     CalculatorState s;
@@ -106,9 +127,18 @@ void checkRealText(const Input& in) {
     std::erase(digits, '-');
     std::erase(digits, '.');
     digits.erase(0, digits.find_first_not_of('0'));
+    // A run of nine nines or zeros is the trimming's to round away.
+    const bool trimmable = digits.find("999999999") != std::string::npos ||
+                           digits.find("000000000") != std::string::npos;
     const std::string back =
-        in.floatMode() == 0 || digits.size() > 15 ? shown : realText(shown, in);
-    expect(back == shown, "the real shown as " + shown + " reads back as " + back, in);
+        in.floatMode() == 0 || digits.size() > 15 || trimmable ? shown : realText(shown, in);
+    // The x87 reads a text with rounding at every digit, so the last of 19
+    // digits may differ by one: rounded to the shown length, it agrees.
+    const std::size_t point = std::min(shown.find('.'), shown.size());
+    expect(back == shown || (back.compare(0, point + 1, shown, 0, point + 1) == 0 &&
+                             roundedDigits(back.substr(point + 1), shown.size() - point - 1,
+                                           in.radix()) == shown.substr(point + 1)),
+           "the real shown as " + shown + " reads back as " + back, in);
 }
 
 }  // namespace
