@@ -8,6 +8,10 @@
 namespace korvo::win32 {
 namespace {
 
+// The paste reads at most one entry's worth of the clipboard's first line;
+// a huge clipboard is cut long before that matters.
+constexpr std::size_t kLongestPaste = 4096;
+
 void setText(HWND window, std::string_view text) {
     const std::string terminated(text);
     SetWindowTextA(window, terminated.c_str());
@@ -131,11 +135,19 @@ std::string Win32Window::clipboardText() {
     if (OpenClipboard(shell_.mainWindow) == FALSE) {
         return text;
     }
-    if (HANDLE data = GetClipboardData(CF_TEXT); data != nullptr) {
-        if (const auto* chars = static_cast<const char*>(GlobalLock(data)); chars != nullptr) {
-            // Never read past the block, terminated or not.
-            const char* end = std::find(chars, chars + GlobalSize(data), '\0');
-            text.assign(chars, end);
+    // As Unicode, so that a character beyond ASCII reaches the paste check
+    // as itself (UTF-8) and is refused there, not turned into a look-alike
+    // digit by the ANSI code page.
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data)); chars != nullptr) {
+            // Never read past the block, terminated or not, nor more than the
+            // paste can ever use.
+            const std::size_t units = std::min(GlobalSize(data) / sizeof(wchar_t), kLongestPaste);
+            const int length = static_cast<int>(std::find(chars, chars + units, L'\0') - chars);
+            const int bytes =
+                WideCharToMultiByte(CP_UTF8, 0, chars, length, nullptr, 0, nullptr, nullptr);
+            text.resize(static_cast<std::size_t>(std::max(bytes, 0)));
+            WideCharToMultiByte(CP_UTF8, 0, chars, length, text.data(), bytes, nullptr, nullptr);
             GlobalUnlock(data);
         }
     }
