@@ -47,6 +47,7 @@ void clearEntry(CalculatorState& s, WindowSystem& ws) {
 
 void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
     if (s.radix == radix) {
+        ws.focusMainWindow();  // a click on a switch never keeps the focus
         return;
     }
     s.previousRadix = s.radix;
@@ -65,11 +66,13 @@ void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
 void degreesClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 1;
     ws.setChecked(Switch::Radians, false);
+    ws.focusMainWindow();
 }
 
 void radiansClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 2;
     ws.setChecked(Switch::Degrees, false);
+    ws.focusMainWindow();
 }
 
 void floatingPointClicked(CalculatorState& s, WindowSystem& ws) {
@@ -80,6 +83,7 @@ void floatingPointClicked(CalculatorState& s, WindowSystem& ws) {
 
 void arcClicked(CalculatorState& s, WindowSystem& ws) {
     s.arcMode = ws.isChecked(Switch::Arc) ? 1 : 0;
+    ws.focusMainWindow();
 }
 
 void cutCommand(CalculatorState& s, WindowSystem& ws) {

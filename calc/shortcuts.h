@@ -1,0 +1,46 @@
+// The keyboard's way to every keypad key and switch beyond the digits and
+// operators the entry field maps itself (calc/entryfield.h). Both windows
+// look keys up here, so that they offer the same keys and name them alike.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "calc/windowsystem.h"
+#include "state/calculatorstate.h"
+
+namespace korvo {
+
+namespace vk {
+inline constexpr std::uint32_t kEscape = 0x1B;
+inline constexpr std::uint32_t kDelete = 0x2E;
+inline constexpr std::uint32_t kF2 = 0x71;
+inline constexpr std::uint32_t kF3 = 0x72;
+inline constexpr std::uint32_t kF5 = 0x74;
+inline constexpr std::uint32_t kF6 = 0x75;
+inline constexpr std::uint32_t kF7 = 0x76;
+inline constexpr std::uint32_t kF8 = 0x77;
+inline constexpr std::uint32_t kF9 = 0x78;
+}  // namespace vk
+
+namespace cmd {
+// F2: a click on whichever of "Deg" and "Rad" is not in force.
+inline constexpr std::uint32_t kToggleAngle = 0x10000;
+}  // namespace cmd
+
+// The command of a shortcut key (a Windows virtual-key code; letters are
+// their capitals), pressed with or without Ctrl. Shift is not looked at:
+// Shift+key is the key. Keys that are no shortcut give nullopt.
+std::optional<std::uint32_t> shortcutCommand(std::uint32_t virtualKey, bool ctrl);
+
+// Does what a click on the key or switch of `command` does: a keypad key
+// (200..244), CE, C, or a switch (19..24, 43, 50, kToggleAngle), which
+// changes its mark as a click would and hands the focus to the main window.
+void runShortcut(CalculatorState& s, WindowSystem& ws, std::uint32_t command);
+
+// The keyboard keys that give `command` ("Esc", "Ctrl+L", "* or ;"), for
+// tooltips and accessible descriptions; empty when none does.
+std::string_view shortcutText(std::uint32_t command);
+
+}  // namespace korvo
