@@ -10,6 +10,7 @@
 #include "win32/mainwindow.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
+#include "win32/shortcuttips.h"
 
 namespace korvo::win32 {
 namespace {
@@ -79,6 +80,21 @@ void createMainWindow(Shell& sh) {
     ShowWindow(sh.mainWindow, SW_SHOWNORMAL);
     UpdateWindow(sh.mainWindow);
     SetWindowPos(sh.mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    // Only now: under Wine an owned popup made before would keep the window
+    // from becoming topmost.
+    addSwitchTips(sh, sh.mainWindow);
+}
+
+// Ctrl+C with nothing selected copies the whole entry. The Edit menu's Copy
+// stays greyed then, so its accelerator would drop the key.
+bool copiesWholeEntry(Shell& sh, const MSG& message) {
+    const auto isDown = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    if (message.message != WM_KEYDOWN || message.wParam != 'C' || !isDown(VK_CONTROL) ||
+        isDown(VK_MENU) || sh.window.hasSelection()) {
+        return false;
+    }
+    sh.window.copyWholeEntry();
+    return true;
 }
 
 [[noreturn]] void run() {
@@ -92,6 +108,9 @@ void createMainWindow(Shell& sh) {
     MSG& message = sh.currentMessage;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         followKeyMessage(sh, message);
+        if (copiesWholeEntry(sh, message)) {
+            continue;
+        }
         // An accelerator's command has already been sent (or dropped, for a
         // greyed item): the key is finished.
         if (TranslateAcceleratorA(sh.mainWindow, sh.acceleratorTable, &message) != 0) {

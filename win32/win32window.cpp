@@ -61,6 +61,18 @@ EntrySelection Win32Window::entrySelection() {
     return EntrySelection{start, end};
 }
 
+bool Win32Window::hasSelection() {
+    const EntrySelection selection = entrySelection();
+    return selection.end > selection.start;
+}
+
+void Win32Window::copyWholeEntry() {
+    const EntrySelection kept = entrySelection();
+    SendMessageA(shell_.entryField, EM_SETSEL, 0, -1);
+    editControlMessage(shell_, WM_COPY);
+    SendMessageA(shell_.entryField, EM_SETSEL, kept.start, static_cast<LPARAM>(kept.end));
+}
+
 void Win32Window::focusMainWindow() {
     SetFocus(shell_.mainWindow);
 }

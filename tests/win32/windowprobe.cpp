@@ -84,7 +84,9 @@ void printWindow(HWND main) {
     // Where the client area starts on the screen, for clicks at client pixels.
     POINT origin{0, 0};
     ClientToScreen(main, &origin);
-    std::printf("client=%ld,%ld\n", origin.x, origin.y);
+    RECT client{};
+    GetClientRect(main, &client);
+    std::printf("client=%ld,%ld %ldx%ld\n", origin.x, origin.y, client.right, client.bottom);
 }
 
 DWORD styleOf(HWND window) {
