@@ -114,7 +114,15 @@ LRESULT CALLBACK entryFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
         case WM_KEYDOWN:
             return keyDown(sh, field, wParam, lParam);
         case WM_CHAR:
+        case WM_IME_CHAR:
             return entryFieldCharacter(field, wParam, lParam);
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+            // The context menu's Delete and Undo would change the text behind
+            // the calculator's back (and could leave part of the out-of-range
+            // message to be read as a number).
+            return 0;
         case WM_KEYUP: {
             const LRESULT result = editControl(sh, field, message, wParam, lParam);
             // Only a key seen going down gives its command: not the Enter

@@ -39,25 +39,20 @@ bool isSwitch(const Shell& sh, HWND window) {
 
 bool OwedReleases::pressed(WPARAM virtualKey, LPARAM keyData) {
     const auto key = static_cast<std::uint32_t>(virtualKey);
-    if (isRepeat(keyData)) {
-        return shortcutCommand(key, isDown(VK_CONTROL)).has_value();
-    }
-    const std::uint32_t physical = physicalKey(virtualKey, keyData);
     const bool ctrl = isDown(VK_CONTROL);
-    if (isDown(VK_MENU)) {
-        owed_.erase(physical);
-        return false;
+    const bool alt = isDown(VK_MENU);  // AltGr is Ctrl and Alt
+    const auto command = alt ? std::nullopt : shortcutCommand(key, ctrl);
+    if (!isRepeat(keyData)) {
+        const std::uint32_t physical = physicalKey(virtualKey, keyData);
+        if (command) {
+            owed_[physical] = OwedRelease{true, *command};
+        } else if (ctrl || alt) {
+            owed_.erase(physical);
+        } else {
+            owed_[physical] = OwedRelease{false, key};
+        }
     }
-    if (const auto command = shortcutCommand(key, ctrl)) {
-        owed_[physical] = OwedRelease{true, *command};
-        return true;
-    }
-    if (ctrl) {
-        owed_.erase(physical);
-    } else {
-        owed_[physical] = OwedRelease{false, key};
-    }
-    return false;
+    return command.has_value();
 }
 
 void OwedReleases::settle(WPARAM virtualKey, LPARAM keyData) {
