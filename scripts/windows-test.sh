@@ -178,7 +178,8 @@ start_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
     XVFB_PID=$!
     wait_for "Xvfb starts" 30 test -s "$WORK/display" || exit 1
-    export DISPLAY=":$(cat "$WORK/display")"
+    DISPLAY=":$(cat "$WORK/display")"
+    export DISPLAY
 }
 
 # check_frame DPI: the whole layout fits the client area whatever the metrics.
@@ -195,10 +196,10 @@ check_frame() {
 check_clicks() {
     echo "-- key clicks: 7 + 3 ="
     click_window
-    local key
-    for key in "0 3" "0 6" "2 5" "3 5"; do
-        # shellcheck disable=SC2046  # row and column
-        click $(key_at $key)
+    local row_column
+    for row_column in "0 3" "0 6" "2 5" "3 5"; do
+        # shellcheck disable=SC2046,SC2086  # the row and the column
+        click $(key_at $row_column)
     done
     expect_entry 10 "7 + 3 ="
 }
