@@ -94,6 +94,8 @@ LRESULT CALLBACK keypadPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM
     if (message == WM_COMMAND) {
         dispatchKeypadCommand(sh.calculator, sh.window, LOWORD(wParam));
     }
+    // WM_NOTIFY's lParam is the notification's header.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     if (message == WM_NOTIFY && answerKeypadTip(reinterpret_cast<NMHDR*>(lParam))) {
         return 0;
     }
