@@ -1,7 +1,6 @@
 #include "app/aboutdialog.h"
 
 #include <QFontInfo>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCursor>
@@ -18,6 +17,10 @@ constexpr const char* kAboutText =
 constexpr const char* kContactText = "Bugs and ideas:\nkorvocalc.github.io";
 constexpr const char* kMottoText =
     "Write your next Windows program in ASSEMBLER. \nIf I can do it anyone can.";
+
+// Pixels of 4 horizontal and 8 vertical dialog units.
+constexpr int kDialogBaseWidth = 6;
+constexpr int kDialogBaseHeight = 13;
 
 struct Layout {
     int charWidth;
@@ -68,10 +71,10 @@ AboutDialog::AboutDialog(QWidget* owner)
     const QFont font = dialogFont();
     setFont(font);
 
-    // Dialog units follow the dialog font's average character.
-    const QFontMetrics metrics(font);
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const Layout at{(metrics.horizontalAdvance(alphabet) / 26 + 1) / 2, metrics.height()};
+    // Dialog units are those of the dialog's own font, 8-point MS Sans Serif
+    // on a 96-dpi screen, whatever font stands in for it: measured on a
+    // substitute they would squash the box and clip its text.
+    const Layout at{kDialogBaseWidth, kDialogBaseHeight};
 
     label(this, kAboutText, at(32, 5, 134, 36), false);
     auto* contact = new QTextEdit(this);

@@ -28,7 +28,10 @@ void CompactStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    const QRect outer = option->rect.adjusted(0, 0, -2, -2);
+    // A group box without a caption still keeps its line half a text
+    // height below its top, where a caption would sit, as Windows draws it:
+    // the line then clears the controls just above the frame.
+    const QRect outer = option->rect.adjusted(0, option->fontMetrics.height() / 2, -2, -2);
     painter->save();
     painter->setPen(option->palette.color(QPalette::Light));
     painter->drawRect(outer.translated(1, 1));

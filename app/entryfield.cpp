@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -16,6 +17,8 @@ EntryField::EntryField(QWidget* parent) : QLineEdit(parent) {
     // would bypass it.
     setAcceptDrops(false);
     setDragEnabled(false);
+    // Nor may an input method commit text into it: keys arrive as keys.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 bool isWindowShortcut(const QKeyEvent& event) {
@@ -72,6 +75,10 @@ void EntryField::keyReleaseEvent(QKeyEvent* event) {
         flow_->release(*event);
     }
     event->accept();
+}
+
+void EntryField::inputMethodEvent(QInputMethodEvent* event) {
+    event->accept();  // its text would bypass the calculator
 }
 
 void EntryField::contextMenuEvent(QContextMenuEvent* event) {

@@ -1,12 +1,11 @@
 #include "app/keyflow.h"
 
 #include <QKeyEvent>
-#include <QTimer>
-#include <algorithm>
 
 #include "app/keymap.h"
 #include "calc/commandids.h"
 #include "calc/entryfield.h"
+#include "calc/shortcuts.h"
 #include "calc/windowcommands.h"
 
 namespace korvo::app {
@@ -27,6 +26,10 @@ bool isSystem(const QKeyEvent& event) {
     return isSystemKey(event.key(), event.modifiers().testFlag(Qt::AltModifier));
 }
 
+bool ctrlHeld(const QKeyEvent& event) {
+    return event.modifiers().testFlag(Qt::ControlModifier);
+}
+
 // The one character a key press types, if it types exactly one Latin-1 one.
 char typedCharacter(const QKeyEvent& event) {
     const QString text = event.text();
@@ -34,6 +37,22 @@ char typedCharacter(const QKeyEvent& event) {
         return '\0';
     }
     return static_cast<char>(text.at(0).toLatin1());
+}
+
+// Keys the edit control may have: they move the caret or the selection, or
+// copy it, and never change the text.
+bool leavesTextAlone(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return event.matches(QKeySequence::SelectAll) || event.matches(QKeySequence::Copy);
+    }
 }
 
 }  // namespace
@@ -44,108 +63,82 @@ std::uint32_t KeyFlow::virtualKey(const QKeyEvent& event) const {
                                   keyboardCodes_ ? event.nativeScanCode() : 0U});
 }
 
-bool KeyFlow::isUnmarkedRepeat(const QKeyEvent& event) {
-    const std::uint64_t key = physicalKey(event);
-    const auto repeat = std::find_if(waiting_.begin(), waiting_.end(), [&](const Waiting& w) {
-        return w.key == key && w.timestamp == event.timestamp();
-    });
-    if (repeat == waiting_.end()) {
-        flushReleases();
+bool KeyFlow::isRepeat(const QKeyEvent& event) const {
+    return (trustRepeatFlag_ && event.isAutoRepeat()) || pressed_.contains(physicalKey(event));
+}
+
+bool KeyFlow::pressShortcut(const QKeyEvent& event) {
+    const auto command = shortcutCommand(virtualKeyOf(event.key(), false), ctrlHeld(event));
+    if (!command) {
         return false;
     }
-    // The key is still held: it is down again, as it was.
-    pressed_[key] = repeat->pressed;
-    waiting_.erase(repeat);
-    flushReleases();
+    pressed_[physicalKey(event)] = Pressed{*command, OnRelease::Shortcut};
     return true;
 }
 
 void KeyFlow::mainWindowPress(const QKeyEvent& event) {
-    if (event.isAutoRepeat() || isSystem(event) || isUnmarkedRepeat(event)) {
+    if (isSystem(event) || isRepeat(event) || pressShortcut(event)) {
         return;
     }
     mainWindowKeyDown(ws_);
-    pressed_[physicalKey(event)] = Pressed{virtualKey(event), true};
+    // Ctrl with a key that is no shortcut types nothing: Ctrl+C in Hex
+    // must not enter C.
+    const OnRelease action = ctrlHeld(event) ? OnRelease::Nothing : OnRelease::Key;
+    pressed_[physicalKey(event)] = Pressed{virtualKey(event), action};
 }
 
 KeyFlow::EntryAction KeyFlow::entryFieldPress(const QKeyEvent& event) {
     if (isSystem(event)) {
         return EntryAction::Edit;
     }
-    const std::uint32_t key = virtualKey(event);
-    // A key with a command gives it at its release (or, for "+" and "*", at
-    // once); its character never reaches the text, where the parser would
-    // read "%" or ":" as digit values.
-    const EntryAction own = keyCommand(key).has_value() ? EntryAction::Swallow : EntryAction::Edit;
-    if (event.isAutoRepeat() || isUnmarkedRepeat(event)) {
-        // Held keys repeat only the edit control's own work (caret moves,
-        // unmapped characters), never a command.
+    const EntryAction own = leavesTextAlone(event) ? EntryAction::Edit : EntryAction::Swallow;
+    if (isRepeat(event) || pressShortcut(event)) {
         return own;
     }
-    const EntrySelection selection = ws_.entrySelection();
-    const bool typesOverSelection = selection.end > selection.start && key != vk::kControl;
+    const std::uint32_t key = virtualKey(event);
+    // Typing over a selection starts afresh (Ctrl alone does not).
     entryKeyDown(s_, ws_, key);
-
+    if (ctrlHeld(event)) {
+        pressed_[physicalKey(event)] = Pressed{key, OnRelease::Nothing};
+        return own;
+    }
     const char character = typedCharacter(event);
     if (character != '\0' && entryCharacter(s_, ws_, character)) {
-        pressed_[physicalKey(event)] = Pressed{key, false};
+        pressed_[physicalKey(event)] = Pressed{key, OnRelease::Nothing};
         return EntryAction::Swallow;
     }
-    // Typing over a selection has just cleared the calculator: a key
-    // without a command then types its character alone into the field, and
-    // the next key goes on from it.
-    pressed_[physicalKey(event)] = Pressed{key, own == EntryAction::Swallow || !typesOverSelection};
+    pressed_[physicalKey(event)] = Pressed{key, OnRelease::Key};
     return own;
 }
 
 void KeyFlow::release(const QKeyEvent& event) {
-    if (event.isAutoRepeat()) {
+    if (trustRepeatFlag_ && event.isAutoRepeat()) {
         return;
     }
-    const std::uint64_t key = physicalKey(event);
-    const auto found = pressed_.find(key);
+    const auto found = pressed_.find(physicalKey(event));
     if (found == pressed_.end()) {
-        return;  // pressed elsewhere, or taken by a shortcut
+        return;  // pressed elsewhere, or taken by a window shortcut
     }
     const Pressed pressed = found->second;
     pressed_.erase(found);
-    if (repeatWindow_ <= 0) {
-        finishRelease(pressed);
-        return;
-    }
-    waiting_.push_back(Waiting{key, pressed, event.timestamp()});
-    QTimer::singleShot(repeatWindow_, &timers_, [this, key, stamp = event.timestamp()] {
-        const auto waiting = std::find_if(waiting_.begin(), waiting_.end(), [&](const Waiting& w) {
-            return w.key == key && w.timestamp == stamp;
-        });
-        if (waiting != waiting_.end()) {
-            flushReleases();
-        }
-    });
-}
-
-void KeyFlow::flushReleases() {
-    while (!waiting_.empty()) {
-        const Pressed pressed = waiting_.front().pressed;
-        waiting_.erase(waiting_.begin());
-        finishRelease(pressed);
-    }
-}
-
-void KeyFlow::finishRelease(const Pressed& pressed) {
-    if (pressed.releaseGivesCommand) {
-        entryKeyUp(s_, ws_, pressed.virtualKey);
+    switch (pressed.action) {
+        case OnRelease::Key:
+            entryKeyUp(s_, ws_, pressed.code);
+            break;
+        case OnRelease::Shortcut:
+            runShortcut(s_, ws_, pressed.code);
+            break;
+        case OnRelease::Nothing:
+            break;
     }
 }
 
 void KeyFlow::entryFieldCut() {
-    flushReleases();
     ws_.cutSelectionToClipboard();
     entryCut(s_, ws_);
 }
 
 void KeyFlow::entryFieldPaste() {
-    flushReleases();
     entryPaste(s_, ws_);
 }
 

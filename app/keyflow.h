@@ -1,15 +1,15 @@
 // How typed keys become calculator commands. A key pressed while the main
 // window has the focus moves the focus to the entry field; the key's release
 // then gives the key's command. Each physical press gives at most one
-// command: auto-repeat gives none, and a key the entry field already handled
-// at its press (a "+" or "*" character, typing over a selection) gives none
-// at its release.
+// command, whatever the timing: a press of a key that is already down is its
+// auto-repeat and gives none, and a key the entry field already handled at
+// its press (a "+" or "*" character) gives none at its release. No typed
+// character ever reaches the entry field's text: the text changes only
+// through commands, so it always holds a number of the base in force.
 #pragma once
 
-#include <QObject>
 #include <cstdint>
 #include <unordered_map>
-#include <vector>
 
 #include "calc/windowsystem.h"
 #include "state/calculatorstate.h"
@@ -27,8 +27,8 @@ class KeyFlow {
 
     enum class EntryAction { Swallow, Edit };
     // A key pressed while the entry field has the focus: Edit when the edit
-    // control is to process it (move the caret, insert an unmapped
-    // character), Swallow when its character must not reach the text.
+    // control is to process it (caret moves and selection only), Swallow
+    // otherwise.
     EntryAction entryFieldPress(const QKeyEvent& event);
 
     // A key released, wherever the focus is now.
@@ -38,43 +38,34 @@ class KeyFlow {
     void entryFieldCut();
     void entryFieldPaste();
 
-    // X servers send a held key's repeats as release and press pairs that
-    // share one timestamp, and Qt does not always mark them. With a window
-    // of some milliseconds, a release's command waits that long, and a press
-    // of the same key with the release's timestamp cancels it as a repeat.
-    void setRepeatWindow(int milliseconds) { repeatWindow_ = milliseconds; }
     // Whether key events carry X or Wayland key codes (xcb and wayland
     // platforms): the digit row is then known by its keys on any layout.
     void useKeyboardCodes(bool on) { keyboardCodes_ = on; }
-    // Runs the commands of releases still waiting; every other command
-    // calls this first, so commands keep the order of the keys.
-    void flushReleases();
+    // Whether the platform's own auto-repeat flag is to be believed. Qt's
+    // X11 backend guesses it from timestamps (a release and a press of one
+    // key in the same millisecond); where the X server reports repeats
+    // itself as presses of a key still down, the guess is ignored.
+    void trustRepeatFlag(bool on) { trustRepeatFlag_ = on; }
 
   private:
+    enum class OnRelease { Nothing, Key, Shortcut };
     struct Pressed {
-        std::uint32_t virtualKey = 0;
-        bool releaseGivesCommand = false;
-    };
-    struct Waiting {
-        std::uint64_t key = 0;
-        Pressed pressed;
-        std::uint64_t timestamp = 0;
+        std::uint32_t code = 0;  // virtual-key code, or the shortcut's command
+        OnRelease action = OnRelease::Nothing;
     };
 
-    // A press that is in truth the repeat of a held key (it cancels the
-    // release waiting before it); other waiting releases run first.
-    bool isUnmarkedRepeat(const QKeyEvent& event);
     [[nodiscard]] std::uint32_t virtualKey(const QKeyEvent& event) const;
-    void finishRelease(const Pressed& pressed);
+    // A repeat of a held key, not a new press.
+    [[nodiscard]] bool isRepeat(const QKeyEvent& event) const;
+    // The shortcut the press gives, recorded for its release; false if none.
+    bool pressShortcut(const QKeyEvent& event);
 
     CalculatorState& s_;
     WindowSystem& ws_;
     // Keys down now, by physical key, with what their release is to do.
     std::unordered_map<std::uint64_t, Pressed> pressed_;
-    std::vector<Waiting> waiting_;
-    int repeatWindow_ = 0;
     bool keyboardCodes_ = false;
-    QObject timers_;  // ends the waiting timers with the flow
+    bool trustRepeatFlag_ = true;
 };
 
 }  // namespace korvo::app

@@ -17,6 +17,7 @@ constexpr std::uint32_t kVkShift = 0x10;
 constexpr std::uint32_t kVkEscape = 0x1B;
 constexpr std::uint32_t kVkSpace = 0x20;
 constexpr std::uint32_t kVkDelete = 0x2E;
+constexpr std::uint32_t kVkF1 = 0x70;
 
 // What Shift+0 to Shift+9 type on a US layout, by digit. ("*" never gets
 // here: it is the star key, whatever key typed it.)
@@ -60,6 +61,9 @@ std::uint32_t virtualKeyOf(int qtKey, bool keypad) {
     }
     if (isLetter(qtKey)) {
         return static_cast<std::uint32_t>(qtKey);
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
+        return kVkF1 + static_cast<std::uint32_t>(qtKey - Qt::Key_F1);
     }
     switch (qtKey) {
         case Qt::Key_Period:

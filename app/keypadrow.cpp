@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "app/resources.h"
+#include "app/shortcuthint.h"
 
 namespace korvo::app {
 
@@ -24,7 +25,7 @@ KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
         auto* button = new QToolButton(this);
         const QString name = QString::fromLatin1(k.name);
         button->setAccessibleName(name);
-        button->setToolTip(name);
+        describeShortcut(button, name, k.commandId);
         button->setIcon(QIcon(faces.copy(kFaceWidth * k.column, 0, kFaceWidth, kFaceHeight)));
         button->setIconSize(QSize(kFaceWidth, kFaceHeight));
         button->setGeometry(kKeyPitch * k.column, kKeyTop, kKeyWidth, kKeyHeight);

@@ -3,14 +3,19 @@
 #include <QIcon>
 #include <array>
 #include <cstdio>
+#include <span>
 #include <string>
 
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/resources.h"
 #include "app/startup.h"
 
 int main(int argc, char** argv) {
     using namespace korvo::app;
+    if (const auto status = answerCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc})) {
+        return *status;
+    }
     const StartupEnvironment env = readStartupEnvironment();
     if (const std::string problem = displayProblem(env); !problem.empty()) {
         std::fprintf(stderr, "korvocalc: cannot open the window: %s\n", problem.c_str());
@@ -31,7 +36,7 @@ int main(int argc, char** argv) {
     // Only Close and the window's close button end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
-    QApplication::setWindowIcon(QIcon(resourcePixmap(kIconResource, "PNG")));
+    QApplication::setWindowIcon(windowIcon());
 
     CalculatorWindow window;
     window.showNormal();

@@ -18,18 +18,13 @@
 #include "app/keypadrow.h"
 #include "app/qtwindowsystem.h"
 #include "app/resources.h"
+#include "app/shortcuthint.h"
+#include "app/x11repeat.h"
 #include "calc/commandids.h"
 #include "calc/dispatcher.h"
 #include "calc/windowcommands.h"
 
 namespace korvo::app {
-
-namespace {
-
-// How long a released key waits for a repeat that cancels it, on X11.
-constexpr int kRepeatWindowMs = 20;
-
-}  // namespace
 
 CalculatorWindow::CalculatorWindow()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -46,9 +41,7 @@ CalculatorWindow::CalculatorWindow()
     ws_ = std::make_unique<QtWindowSystem>(controls_, area_);
     keys_ = std::make_unique<KeyFlow>(state_, *ws_);
     const QString platform = QGuiApplication::platformName();
-    if (platform == QStringLiteral("xcb")) {
-        keys_->setRepeatWindow(kRepeatWindowMs);
-    }
+    keys_->trustRepeatFlag(!useDetectableAutoRepeat());
     keys_->useKeyboardCodes(platform == QStringLiteral("xcb") ||
                             platform.startsWith(QStringLiteral("wayland")));
     area_->setKeyFlow(keys_.get());
@@ -66,7 +59,6 @@ CalculatorWindow::CalculatorWindow()
 CalculatorWindow::~CalculatorWindow() = default;
 
 void CalculatorWindow::command(std::uint32_t id) {
-    keys_->flushReleases();
     runWindowCommand(state_, *ws_, id);
 }
 
@@ -106,6 +98,8 @@ void CalculatorWindow::addShortcuts() {
     shortcut(Qt::CTRL | Qt::Key_C, [this] {
         if (updateEditItems()) {
             command(cmd::kCopy);
+        } else {
+            ws_->copyWholeEntry();  // nothing selected: the whole number
         }
     });
     shortcut(Qt::CTRL | Qt::Key_V, [this] { command(cmd::kPasteMenu); });
@@ -121,6 +115,7 @@ bool CalculatorWindow::updateEditItems() {
 
 void CalculatorWindow::connectControls() {
     const auto clicked = [this](QAbstractButton* button, std::uint32_t id) {
+        describeShortcut(button, button->text(), id);
         // Qt has already toggled the check box or checked the radio button.
         connect(button, &QAbstractButton::clicked, this, [this, id] { command(id); });
     };
@@ -136,10 +131,7 @@ void CalculatorWindow::connectControls() {
     clicked(controls_.floatingPoint, cmd::kFloatingPoint);
     clicked(controls_.arc, cmd::kArc);
     for (KeypadRow* row : controls_.keypad) {
-        row->onCommand([this](std::uint32_t id) {
-            keys_->flushReleases();
-            dispatchKeypadCommand(state_, *ws_, id);
-        });
+        row->onCommand([this](std::uint32_t id) { dispatchKeypadCommand(state_, *ws_, id); });
     }
 }
 

@@ -30,6 +30,7 @@ class CalculatorWindow : public QMainWindow {
     [[nodiscard]] const WindowControls& controls() const { return controls_; }
     [[nodiscard]] ClientArea* clientArea() const { return area_; }
     [[nodiscard]] CalculatorState& state() { return state_; }
+    [[nodiscard]] QtWindowSystem& windowSystem() const { return *ws_; }
     // What Close and the window's close button do (end the program with
     // exit code 0 unless replaced).
     void onQuit(std::function<void()> quit) { quit_ = std::move(quit); }

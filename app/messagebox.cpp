@@ -1,7 +1,10 @@
 #include "app/messagebox.h"
 
 #include <QEventLoop>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace korvo::app {
 
@@ -40,6 +43,16 @@ void showMessageBox(std::string_view text, std::string_view caption, std::uint32
     // The main window stays above every other window; a box without an
     // owner would open hidden behind it.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // The text's own line breaks are the only ones: the box otherwise wraps
+    // the Info text's long lines once they pass half the screen's width.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const QFontMetrics metrics(label->font());
+        int widest = 0;
+        for (const QString& line : body.split(QLatin1Char('\n'))) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        label->setMinimumWidth(widest + 1);
+    }
     if ((flags & kTaskModal) != 0) {
         box.exec();
         return;

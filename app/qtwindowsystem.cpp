@@ -68,6 +68,7 @@ void QtWindowSystem::focusEntryField() {
 }
 
 void QtWindowSystem::beep() {
+    ++beeps_;
     QApplication::beep();
 }
 
@@ -121,6 +122,10 @@ void QtWindowSystem::cutSelectionToClipboard() {
 
 void QtWindowSystem::copySelectionToClipboard() {
     c_.entry->copy();
+}
+
+void QtWindowSystem::copyWholeEntry() {
+    QGuiApplication::clipboard()->setText(c_.entry->text());
 }
 
 std::string QtWindowSystem::clipboardText() {

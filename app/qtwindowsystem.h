@@ -33,10 +33,15 @@ class QtWindowSystem : public WindowSystem {
     std::string clipboardText() override;
 
     [[nodiscard]] QAbstractButton* switchButton(Switch which) const;
+    // Ctrl+C with nothing selected: the whole number goes to the clipboard.
+    void copyWholeEntry();
+    // How many beeps were sounded so far (a beep is not otherwise seen).
+    [[nodiscard]] int beeps() const { return beeps_; }
 
   private:
     WindowControls c_;
     QWidget* mainFocus_;
+    int beeps_ = 0;
 };
 
 }  // namespace korvo::app

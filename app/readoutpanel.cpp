@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "readout/binarylines.h"
+
 namespace korvo::app {
 
 namespace {
@@ -143,7 +145,7 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
     drawLine(p.decimal);
     drawLine(p.hexadecimal);
     drawLine(p.octal);
-    for (const PictureLine& line : p.binary) {
+    for (const PictureLine& line : binaryLinesToDraw(p)) {
         drawLine(line);
     }
 }

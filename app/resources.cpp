@@ -1,5 +1,6 @@
 #include "app/resources.h"
 
+#include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
 #include <QtGlobal>
@@ -23,6 +24,15 @@ QPixmap resourcePixmap(const char* path, const char* format) {
     QImageReader reader(QString::fromLatin1(path), format);
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
+}
+
+QIcon windowIcon() {
+    QIcon icon;
+    for (const int size : kIconSizes) {
+        icon.addPixmap(resourcePixmap(
+            QStringLiteral(":/icons/korvocalc-%1.png").arg(size).toLatin1().constData(), "PNG"));
+    }
+    return icon;
 }
 
 }  // namespace korvo::app

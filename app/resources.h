@@ -1,6 +1,9 @@
 // The keypad bitmaps and the icon, compiled into the program.
 #pragma once
 
+#include <array>
+
+class QIcon;
 class QPixmap;
 
 namespace korvo::app {
@@ -12,7 +15,11 @@ void initResources();
 // reader: image plugins are neither probed nor loaded.
 QPixmap resourcePixmap(const char* path, const char* format);
 
+// The window icon, every size of it.
+QIcon windowIcon();
+
 inline constexpr const char* kApplicationId = "io.github.korvocalc.Korvocalc";
-inline constexpr const char* kIconResource = ":/icons/korvocalc.png";
+// The window icon's sizes, each a picture ":/icons/korvocalc-N.png".
+inline constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
 
 }  // namespace korvo::app

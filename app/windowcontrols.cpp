@@ -87,6 +87,8 @@ QLineEdit* indicator(QWidget* area, Place p) {
 QGroupBox* frame(QWidget* area, Place p) {
     auto* box = place(new QGroupBox(area), p, nullptr);
     box->setFocusPolicy(Qt::NoFocus);
+    // Clicks pass through a frame to the buttons it overlaps.
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
     return box;
 }
 

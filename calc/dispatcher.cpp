@@ -1,5 +1,6 @@
 #include "calc/dispatcher.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -17,8 +18,6 @@
 namespace korvo {
 namespace {
 
-// Every command reads the entry field as into a 35-byte buffer.
-constexpr std::size_t kEntryBufferSize = 35;
 // Caret positions: past the longest entry, and at the end of the pi text.
 constexpr std::size_t kCaretAfterEntry = 34;
 constexpr std::size_t kCaretAfterPi = 33;
@@ -28,6 +27,7 @@ constexpr std::size_t kLongestEntry = 34;
 constexpr std::size_t kLongestHexEntry = 28;
 constexpr std::size_t kLongestFactor = 16;   // a multiplication pending
 constexpr std::size_t kLongestDivisor = 19;  // a division pending, or floating-point mode
+constexpr std::size_t kMostFractionDigits = 19;
 
 constexpr std::uint32_t kMultiplyPending = 3;
 constexpr std::uint32_t kDividePending = 4;
@@ -65,41 +65,62 @@ bool legalPasteCharacter(unsigned char code, std::uint32_t radix) {
     return value < radix;
 }
 
-// One length limit: beep, cut the entry to it and show the cut text.
-void cutToLimit(CalculatorState& s, WindowSystem& ws, std::size_t limit) {
-    if (s.entryText.size() > limit) {
-        ws.beep();
-        s.entryText = s.entryText.substr(0, limit);
-        ws.setEntryText(s.entryText);
+// The shortest of the length limits in force on the entry.
+std::size_t entryLengthLimit(const CalculatorState& s) {
+    std::size_t limit = s.radix == 16 ? kLongestHexEntry : kLongestEntry;
+    if (s.pendingOp == kMultiplyPending) {
+        limit = std::min(limit, kLongestFactor);
     }
+    if (s.pendingOp == kDividePending || s.floatMode == 1) {
+        limit = std::min(limit, kLongestDivisor);
+    }
+    return limit;
 }
 
-// Appends the key text (formatText) to the entry, applies the limits in
-// their fixed order and re-derives the numbers from the new entry.
+// Digits after the point of an entry text; none without a point.
+std::size_t fractionDigitCount(const std::string& entry) {
+    const std::size_t point = entry.find('.');
+    return point == std::string::npos ? 0 : entry.size() - point - 1;
+}
+
+// Appends the key text (formatText) to the entry and re-derives the numbers
+// from the new entry. A key that would break a length limit is refused
+// whole, with a beep: cutting the entry instead would silently change a
+// number (a long result, a recalled memory, a pasted text).
 void appendToEntry(CalculatorState& s, WindowSystem& ws) {
     // A lone zero is replaced, by the point too.
     if (s.entryText == text::kZero) {
         s.entryText.clear();
     }
-    s.entryText += s.formatText;
+    const std::string longer = s.entryText + s.formatText;
+    const bool digitKey = !s.formatText.empty() && s.formatText != text::kPoint;
+    const bool tooLong = longer.size() > entryLengthLimit(s);
+    // The parser keeps 19 fraction digits: a 20th would only be rounded away.
+    const bool tooPrecise = digitKey && s.entryText.find('.') != std::string::npos &&
+                            fractionDigitCount(s.entryText) >= kMostFractionDigits;
+    if (tooLong || tooPrecise) {
+        ws.beep();
+        return;
+    }
+    s.entryText = longer;
     ws.setEntryText(s.entryText);
-
-    cutToLimit(s, ws, s.radix == 16 ? kLongestHexEntry : kLongestEntry);
-    if (s.pendingOp == kMultiplyPending) {
-        cutToLimit(s, ws, kLongestFactor);
-    }
-    if (s.pendingOp == kDividePending || s.floatMode == 1) {
-        cutToLimit(s, ws, kLongestDivisor);
-    }
-
     ws.setCaret(kCaretAfterEntry);
     refreshEntry(s, ws);
 }
 
 void digitOrPointKey(CalculatorState& s, WindowSystem& ws, std::uint32_t id) {
     if (id == cmd::kPoint) {
-        // A second point is ignored.
-        s.formatText = s.entryHasPoint == 0 ? std::string(text::kPoint) : std::string();
+        // A refused key is refused before a second point is ignored.
+        if (s.entryText.size() + 1 > entryLengthLimit(s)) {
+            ws.beep();
+            return;
+        }
+        // The entry's own text decides: a flag could be stale after a
+        // repaint, a base change or percent.
+        if (s.entryText.find('.') != std::string::npos) {
+            return;
+        }
+        s.formatText = std::string(text::kPoint);
     } else {
         s.formatText = keyText(id - cmd::kDigit0, s.radix == 16);
     }
@@ -126,11 +147,19 @@ void pasteKey(CalculatorState& s, WindowSystem& ws) {
             return;
         }
     }
+    // Too long a paste is refused whole: a cut would enter another number.
+    // The clipboard still holds it.
+    if (s.entryText.size() > entryLengthLimit(s)) {
+        ws.beep();
+        s.entryText.clear();
+        ws.setEntryText(s.entryText);
+        return;
+    }
     appendToEntry(s, ws);
 }
 
 void signKey(CalculatorState& s, WindowSystem& ws) {
-    s.entryText = readEntry(ws, kEntryBufferSize);
+    s.entryText = readEntry(ws);
     if (s.entryText.starts_with(text::kMinus)) {
         s.formatText = s.entryText.substr(1);
     } else {
@@ -237,8 +266,8 @@ void dispatchKeypadCommand(CalculatorState& s, WindowSystem& ws, std::uint32_t c
     }
 
     // Between commands the field is the only record of the entry.
-    s.entryText = readEntry(ws, kEntryBufferSize);
-    s.workText = readEntry(ws, kEntryBufferSize);
+    s.entryText = readEntry(ws);
+    s.workText = readEntry(ws);
 
     // While the out-of-range message stands, every key waits for C, CE or
     // Back Space. A paste is still checked: the message is no number, so it

@@ -11,29 +11,16 @@
 namespace korvo {
 namespace {
 
-constexpr std::size_t kEntryBufferSize = 35;
-
-// The release-time limits, stricter than the dispatcher's: a text past the
-// limit is cut one character shorter than the limit.
-constexpr std::size_t kLongestFactor = 16;
-constexpr std::size_t kFactorCut = 15;
-constexpr std::size_t kLongestDivisor = 19;
-constexpr std::size_t kDivisorCut = 18;
-
-constexpr std::uint32_t kMultiplyPending = 3;
-constexpr std::uint32_t kDividePending = 4;
+// A paste puts at most one character more than the longest entry into the
+// field: enough for the dispatcher to see a paste too long and refuse it
+// whole, however long the clipboard text.
+constexpr std::size_t kPasteRoom = 35;
 
 // A key the entry field has handed over runs as a click on its key.
 void runPendingKey(CalculatorState& s, WindowSystem& ws) {
     if (s.pendingKeyCommand != 0) {
         dispatchKeypadCommand(s, ws, s.pendingKeyCommand);
     }
-}
-
-void cutAtRelease(CalculatorState& s, WindowSystem& ws, std::size_t length) {
-    ws.beep();
-    s.workText = s.workText.substr(0, length);
-    ws.setEntryText(s.workText);
 }
 
 }  // namespace
@@ -52,13 +39,10 @@ void entryKeyDown(CalculatorState& s, WindowSystem& ws, std::uint32_t virtualKey
 
 void entryKeyUp(CalculatorState& s, WindowSystem& ws, std::uint32_t virtualKey) {
     s.pendingKeyCommand = 0;
-    s.workText = readEntry(ws, kEntryBufferSize);
-    const std::size_t length = s.workText.size();
-    if (length > kLongestFactor && s.pendingOp == kMultiplyPending) {
-        cutAtRelease(s, ws, kFactorCut);
-    } else if (length > kLongestDivisor && (s.pendingOp == kDividePending || s.floatMode == 1)) {
-        cutAtRelease(s, ws, kDivisorCut);
-    }
+    // The length limits are the dispatcher's: it refuses a digit, point or
+    // paste that would break one. Cutting the field here would change the
+    // number a long result or a recalled memory shows.
+    s.workText = readEntry(ws);
     if (const auto command = keyCommand(virtualKey)) {
         s.pendingKeyCommand = *command;
     }
@@ -86,7 +70,8 @@ void entryPaste(CalculatorState& s, WindowSystem& ws) {
     // A single-line edit control takes the clipboard text up to its first
     // line break, into the now empty field, with the caret after it.
     const std::string clipboard = ws.clipboardText();
-    const std::string inserted = clipboard.substr(0, clipboard.find_first_of("\r\n"));
+    const std::string line = clipboard.substr(0, clipboard.find_first_of("\r\n"));
+    const std::string inserted = line.substr(0, kPasteRoom);
     ws.setEntryText(inserted);
     ws.setCaret(inserted.size());
     runPendingKey(s, ws);

@@ -6,13 +6,8 @@
 
 namespace korvo {
 
-std::string readEntry(WindowSystem& ws, std::size_t bufferSize) {
-    std::string text = ws.entryText();
-    const std::size_t room = bufferSize == 0 ? 0 : bufferSize - 1;
-    if (text.size() > room) {
-        text.resize(room);
-    }
-    return text;
+std::string readEntry(WindowSystem& ws) {
+    return ws.entryText();
 }
 
 void repaintReadout(CalculatorState& s, WindowSystem& ws) {
@@ -20,11 +15,9 @@ void repaintReadout(CalculatorState& s, WindowSystem& ws) {
 }
 
 void refreshEntry(CalculatorState& s, WindowSystem& ws) {
-    // Copied as into a 34-byte buffer: at most 33 characters reach the parsers.
-    constexpr std::size_t kCopyRoom = 33;
-    s.workText = s.entryText.substr(0, kCopyRoom);
+    s.workText = s.entryText;
     parseNumber(s);
-    s.workText = s.entryText.substr(0, kCopyRoom);
+    s.workText = s.entryText;
     parseReal(s);
     formatReal(s, s.realValue, RealText::Echo);
     repaintReadout(s, ws);

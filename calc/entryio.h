@@ -1,8 +1,7 @@
-// Small steps every command shares: reading the entry field as a fixed-size
-// buffer would, re-deriving the numbers from the entry, repainting the readout.
+// Small steps every command shares: reading the entry field, re-deriving the
+// numbers from the entry, repainting the readout.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 #include "calc/windowsystem.h"
@@ -10,16 +9,15 @@
 
 namespace korvo {
 
-// The entry field's text as a read into a buffer of `bufferSize` bytes
-// gives it: at most bufferSize - 1 characters.
-std::string readEntry(WindowSystem& ws, std::size_t bufferSize);
+// The entry field's whole text. A shown number is always read in full (a
+// 128-digit binary result included): cutting it would change its value.
+std::string readEntry(WindowSystem& ws);
 
 // Lays out the readout from the state and hands the picture to the window.
 void repaintReadout(CalculatorState& s, WindowSystem& ws);
 
-// Re-derives both numbers from entryText (at most its first 33 characters):
-// parseNumber, parseReal, formatReal (the entry field keeps its text), then
-// repaints the readout.
+// Re-derives both numbers from the whole entryText: parseNumber, parseReal,
+// formatReal (the entry field keeps its text), then repaints the readout.
 void refreshEntry(CalculatorState& s, WindowSystem& ws);
 
 }  // namespace korvo

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "calc/commandids.h"
+#include "calc/operands.h"
 #include "calc/operations.h"
 #include "floatmath/exponential.h"
 #include "floatmath/realtext.h"
@@ -72,7 +73,10 @@ void squareKey(CalculatorState& s, WindowSystem& ws) {
         showReal(s, ws);
         return;
     }
-    // The number is squared as first operand times current number.
+    // The number is squared as first operand times current number; the
+    // first operand taken before stays for a later percent.
+    const FirstOperandCopy first = keepFirstOperand(s);
+    describeOperands(s);
     s.firstIntText = s.intText;
     s.firstFracText = s.fracText;
     s.firstOperand = s.limbResult;
@@ -81,16 +85,15 @@ void squareKey(CalculatorState& s, WindowSystem& ws) {
         scaledMultiplyDivide(s);
     } else {
         alignOperands(s);
-        limbMultiply(s);
-        std::copy(s.productLimbs.begin(), s.productLimbs.end(), s.limbResult.limbs.begin());
-        s.limbResult.negative = 0;
-        formatNumber(s);
+        multiplyNumbers(s);
     }
+    restoreFirstOperand(s, first);
     showResult(s, ws);
 }
 
 // 1 divided by the current number, through the evaluation of "=".
 void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
+    const FirstOperandCopy first = keepFirstOperand(s);
     s.firstIntText = "1";
     s.firstFracText.clear();
     s.fracWidth = 0;
@@ -100,6 +103,7 @@ void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
     s.reciprocalMode = 1;
     s.firstReal = x87::loadOne();
     evaluatePending(s, ws);
+    restoreFirstOperand(s, first);
 }
 
 Real80 reciprocalOf(const X87& unit, Real80 value) {
@@ -129,9 +133,9 @@ Real80 forwardFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
     }
 }
 
-// The inverse functions, each an arctangent, in radians. Arc Sin, Arc Cos,
-// Arc Csc and Arc Sec square x first, so the sign of x does not matter.
-Real80 inverseFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
+// The inverse functions, each an arctangent, in radians; those that square
+// x first see only its magnitude.
+Real80 unsignedInverse(const X87& unit, std::uint32_t commandId, Real80 x) {
     const Real80 one = x87::loadOne();
     if (commandId == cmd::kTan) {
         return x87::arcTangent(unit, x, one);
@@ -151,6 +155,21 @@ Real80 inverseFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
         ratio = x87::subtract(unit, square, one);
     }
     return x87::arcTangent(unit, x87::squareRoot(unit, ratio), one);
+}
+
+// The inverse functions, each an arctangent, in radians. Arc Sin, Arc Cos,
+// Arc Csc and Arc Sec square x first, so the sign of x is put back after:
+// Arc Sin and Arc Csc are odd, Arc Cos and Arc Sec of a negative x are the
+// supplement of the angle.
+Real80 inverseFunction(const X87& unit, std::uint32_t commandId, Real80 x) {
+    const Real80 angle = unsignedInverse(unit, commandId, x);
+    if (commandId == cmd::kTan || commandId == cmd::kCot || !x.signBit() || x.isZero()) {
+        return angle;
+    }
+    if (commandId == cmd::kSin || commandId == cmd::kCsc) {
+        return x87::changeSign(angle);
+    }
+    return x87::subtract(unit, x87::loadPi(unit), angle);
 }
 
 bool outsideTrigRange(const Real80& x) {

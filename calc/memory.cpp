@@ -5,9 +5,11 @@
 #include "calc/memory.h"
 
 #include <cstddef>
+#include <string>
 
 #include "calc/commandids.h"
 #include "calc/entryio.h"
+#include "calc/operands.h"
 #include "calc/operations.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
@@ -32,57 +34,89 @@ void memoryClear(CalculatorState& s, WindowSystem& ws) {
     ws.setMemoryIndicator(text::kBlank);
 }
 
-void memoryStore(CalculatorState& s, WindowSystem& ws) {
-    s.memoryHeld = 1;
-    s.memoryReal = s.realValue;
-    s.memoryNumber = s.limbResult;
+// The number MS, M+ and M- work on, on both sides. Right after an operator
+// key (the entry empty, a first operand taken) it is the running result as
+// it stands; otherwise the current number.
+struct MemoryOperand {
+    LimbNumber number;
+    Real80 real;
+};
+
+MemoryOperand memoryOperand(CalculatorState& s) {
+    if (!s.workText.empty() || s.firstOperandSet == 0) {
+        return {s.limbResult, s.realValue};
+    }
+    if (s.floatMode == 0) {
+        return {s.firstOperand, realOfText(s, textsOf(s, s.firstOperand).whole)};
+    }
+    // A floating-point chain's running result lives in firstReal: the limb
+    // side holds its shown digits.
+    const X87 unit = s.fpu;
+    const LimbNumber current = s.limbResult;
+    LimbNumber shown{};
+    if (!formatReal(s, s.firstReal, RealText::Echo)) {
+        shown = numberOfText(s, std::string(s.entryText));
+    }
+    s.limbResult = current;
+    s.fpu = unit;
+    return {shown, s.firstReal};
+}
+
+// The operator step that ends MS, M+ and M-: it looks at the entry as the
+// command read it, which the memory work has since written over.
+void finishMemoryKey(CalculatorState& s, WindowSystem& ws, const std::string& entry) {
     ws.setMemoryIndicator(text::kMemoryMark);
-    operatorStep(s, ws);
+    s.workText = entry;
+    operatorStep(s, ws, StepKey::Memory);
 }
 
-// The signed operations work from the operands' texts as much as from their
-// limbs: the memory's texts become the first operand's and the current
-// number's its own, both as the formatter writes them in the radix in force.
-void describeMemoryAndEntry(CalculatorState& s) {
-    s.parseRadix = s.radix;
-    const LimbNumber entry = s.limbResult;
-    s.limbResult = s.memoryNumber;
-    formatNumber(s);
-    s.firstIntText = s.intText;
-    s.firstFracText = s.fracText;
-    s.fracWidth = static_cast<std::uint32_t>(s.fracText.size());
-    s.limbResult = entry;
-    formatNumber(s);
+void memoryStore(CalculatorState& s, WindowSystem& ws) {
+    const std::string entry = s.workText;
+    const MemoryOperand stored = memoryOperand(s);
+    s.memoryHeld = 1;
+    s.memoryReal = stored.real;
+    s.memoryNumber = stored.number;
+    finishMemoryKey(s, ws, entry);
 }
 
-// M+ and M-: memory plus or minus the current number on both sides. A
+// M+ and M-: memory plus or minus the number on both sides. Integer mode
+// computes exactly on limbs and the real side follows the sum's text;
+// floating-point mode computes on reals and the limb side holds the sum's
+// shown digits. Either way MR shows the one number both sides hold. A
 // pending two-operand operation is dropped; the entry is emptied.
 void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
     if (s.memoryHeld == 0) {
         memoryStore(s, ws);
         return;
     }
-    s.memoryReal = adding ? x87::add(s.fpu, s.memoryReal, s.realValue)
-                          : x87::subtract(s.fpu, s.memoryReal, s.realValue);
-    // Only the side effects are wanted; the text is overwritten below.
-    formatReal(s, s.memoryReal, RealText::Echo);
-    s.firstOperand = s.memoryNumber;
-    describeMemoryAndEntry(s);
-    s.pendingOp = adding ? kAddition : kSubtraction;
-    alignOperands(s);
-    if (adding) {
-        signedAdd(s);
+    const std::string entry = s.workText;
+    const MemoryOperand operand = memoryOperand(s);
+    const LimbNumber current = s.limbResult;
+    if (s.floatMode == 0) {
+        const FirstOperandCopy first = keepFirstOperand(s);
+        s.firstOperand = s.memoryNumber;
+        s.limbResult = operand.number;
+        s.pendingOp = adding ? kAddition : kSubtraction;
+        operateOnLimbs(s);
+        restoreFirstOperand(s, first);
+        const std::string sum = s.entryText;
+        s.memoryNumber = numberOfText(s, sum);
+        s.memoryReal = realOfText(s, sum);
     } else {
-        signedSubtract(s);
+        const X87 unit = s.fpu;
+        s.memoryReal = adding ? x87::add(s.fpu, s.memoryReal, operand.real)
+                              : x87::subtract(s.fpu, s.memoryReal, operand.real);
+        if (!formatReal(s, s.memoryReal, RealText::Echo)) {
+            s.memoryNumber = numberOfText(s, std::string(s.entryText));
+        }
+        s.fpu = unit;
     }
+    s.limbResult = current;
+    // A waiting operation is dropped, power and hypotenuse included.
     s.pendingOp = 0;
-    // The sum's limbs can keep an operand's scale and leading zero count;
-    // its text (carried and padded) is exact, so the memory is read from it.
-    s.workText = s.entryText;
-    parseNumber(s);
-    s.memoryNumber = s.limbResult;
-    ws.setMemoryIndicator(text::kMemoryMark);
-    operatorStep(s, ws);
+    s.powerPending = 0;
+    s.hypotenusePending = 0;
+    finishMemoryKey(s, ws, entry);
 }
 
 // MR shows the memory's own limb number in both modes. Recalled while an
@@ -96,6 +130,7 @@ void memoryRecall(CalculatorState& s, WindowSystem& ws) {
     formatReal(s, s.realValue, RealText::Echo);
     s.limbResult = s.memoryNumber;
     formatNumber(s);
+    s.savedFracZeros = s.limbResult.fracZeros;
     ws.setEntryText(s.entryText);
     ws.setCaret(kRecallCaret);
     repaintReadout(s, ws);

@@ -10,7 +10,8 @@
 
 #include "calc/commandids.h"
 #include "calc/entryio.h"
-#include "floatmath/exponential.h"
+#include "calc/operands.h"
+#include "floatmath/power.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
 #include "intmath/limbs.h"
@@ -32,151 +33,206 @@ constexpr std::uint32_t kDivision = 4;
 
 // After a result the caret goes to the end of any text the field shows.
 constexpr std::size_t kResultCaret = 33;
-// The result step reads the field as into a 34-byte buffer.
-constexpr std::size_t kResultReadSize = 34;
-// The real side takes the shown text as the entry's refresh does.
-constexpr std::size_t kEntryCopyRoom = 33;
 
 bool somethingPending(const CalculatorState& s) {
     return s.pendingOp != kNoOperation || s.powerPending == 1 || s.hypotenusePending == 1;
 }
 
-// The current number's texts become the first operand's.
-void takeFirstOperand(CalculatorState& s) {
-    s.firstIntText = s.intText;
-    s.firstFracText = s.fracText;
-    s.fracWidth = static_cast<std::uint32_t>(s.fracText.size());
-    s.firstOperand = s.limbResult;
+bool powerOrHypotenuseWaits(const CalculatorState& s) {
+    return s.powerPending == 1 || s.hypotenusePending == 1;
 }
 
-// intText and fracText of `number` as the formatter writes it in the radix
-// in force.
-void formatTextsOf(CalculatorState& s, const LimbNumber& number) {
-    const LimbNumber current = s.limbResult;
-    s.limbResult = number;
-    s.parseRadix = s.radix;
-    formatNumber(s);
-    s.limbResult = current;
-}
-
-// The scaled product reads the operands' texts besides their limbs. In
-// floating-point mode the texts last written describe the real, so percent
-// writes them again from the limbs.
-void describeOperands(CalculatorState& s) {
-    formatTextsOf(s, s.firstOperand);
-    s.firstIntText = s.intText;
-    s.firstFracText = s.fracText;
-    s.fracWidth = static_cast<std::uint32_t>(s.fracText.size());
-    formatTextsOf(s, s.limbResult);
-}
-
-// In floating-point mode a chain's running result lives in firstReal only;
-// the limb first operand is the number taken first. Percent works on limbs,
-// so it takes the running result as its shown digits.
-void takeRunningResult(CalculatorState& s) {
-    const LimbNumber current = s.limbResult;
-    const bool outOfRange = formatReal(s, s.firstReal, RealText::Echo);
-    if (!outOfRange) {
-        s.workText = s.entryText;
-        parseNumber(s);
-        s.firstOperand = s.limbResult;
-    }
-    s.limbResult = current;
+// The current number becomes the first operand. In integer mode the real
+// side is the real of that very number, so HYP and x^N, which compute on
+// reals, see the same first operand as the limbs.
+void takeCurrentNumber(CalculatorState& s) {
+    setFirstOperand(s, s.limbResult);
+    s.firstReal = s.floatMode == 1 ? s.realValue : realOfText(s, textsOf(s, s.firstOperand).whole);
 }
 
 // The shown entry as the result step parses it; the out-of-range message
 // stands for no number at all.
 std::string shownNumberText(WindowSystem& ws) {
-    std::string shown = readEntry(ws, kResultReadSize);
+    std::string shown = readEntry(ws);
     if (!shown.empty() && shown.front() == '*') {
         shown.clear();
     }
     return shown;
 }
 
-// Floating-point half of the operator step. Returns false when a zero
-// divisor ended the calculation. The divisor is the current real whether or
-// not the entry was typed again: after "5 /" it is still 5.
-bool finishPendingOnReals(CalculatorState& s, WindowSystem& ws) {
+// A power or hypotenuse on reals: a^b or sqrt(a^2 + b^2).
+Real80 powerOrHypotenuseOnReals(CalculatorState& s, const Real80& a, const Real80& b) {
+    const X87& unit = s.fpu;
+    if (s.powerPending == 1) {
+        return raiseToPower(s, a, b);
+    }
+    s.firstReal = x87::multiply(unit, a, a);
+    return x87::squareRoot(unit, x87::add(unit, s.firstReal, x87::multiply(unit, b, b)));
+}
+
+// A power with whole operands stays exact on limbs; a fraction or a negative
+// exponent needs the real side.
+bool powerOnLimbs(const CalculatorState& s) {
+    const bool wholeNumbers = s.firstOperand.fracDigits == 0 && s.limbResult.fracDigits == 0;
+    const bool negativeExponent = s.limbResult.negative == 1 && !limbsAreZero(s.limbResult);
+    return wholeNumbers && !negativeExponent;
+}
+
+// The whole-number power on limbs; the first operand survives the engine.
+void powerOfLimbs(CalculatorState& s) {
+    const FirstOperandCopy first = keepFirstOperand(s);
+    integerPower(s);
+    restoreFirstOperand(s, first);
+}
+
+// The four operations on reals: firstReal op realValue. Returns false for a
+// zero divisor.
+bool runOnReals(CalculatorState& s, Real80& result) {
     x87::finit(s.fpu);
     const X87& unit = s.fpu;
     const Real80 a = s.firstReal;
     const Real80 b = s.realValue;
     switch (s.pendingOp) {
         case kAddition:
-            s.firstReal = x87::add(unit, a, b);
-            break;
+            result = x87::add(unit, a, b);
+            return true;
         case kSubtraction:
-            s.firstReal = x87::subtract(unit, a, b);
-            break;
+            result = x87::subtract(unit, a, b);
+            return true;
         case kMultiplication:
-            s.firstReal = x87::multiply(unit, a, b);
-            break;
-        case kDivision:
+            result = x87::multiply(unit, a, b);
+            return true;
+        default:
             if (b.isZero()) {
-                showOutOfRangeResult(s, ws);
                 return false;
             }
-            s.firstReal = x87::divide(unit, a, b);
-            break;
-        default:
+            result = x87::divide(unit, a, b);
             return true;
+    }
+}
+
+// An integer-mode result becomes the first operand and the current number,
+// each the same on both sides: the limbs of its text and the real of it.
+void takeResultText(CalculatorState& s, const std::string& result) {
+    setFirstOperand(s, numberOfText(s, result));
+    s.firstReal = realOfText(s, result);
+    s.realValue = s.firstReal;
+}
+
+// A floating-point chain's result becomes the first operand and the current
+// number; the limb side holds its shown digits.
+void takeResultReal(CalculatorState& s, const Real80& result) {
+    s.firstReal = result;
+    s.realValue = result;
+    const X87 unit = s.fpu;
+    if (!formatReal(s, result, RealText::Echo)) {
+        numberOfText(s, std::string(s.entryText));
+    }
+    s.fpu = unit;
+}
+
+// A waiting power or hypotenuse, finished by an operator key: its result,
+// written as "=" would show it, becomes the first operand. Returns false
+// when the result cannot be shown.
+bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
+    if (s.floatMode == 0 && s.powerPending == 1 && powerOnLimbs(s)) {
+        powerOfLimbs(s);
+        takeResultText(s, s.entryText);
+    } else {
+        x87::finit(s.fpu);
+        const Real80 result = powerOrHypotenuseOnReals(s, s.firstReal, s.realValue);
+        if (s.floatMode == 1) {
+            takeResultReal(s, result);
+        } else {
+            if (formatReal(s, result)) {
+                showResult(s, ws);
+                return false;
+            }
+            takeResultText(s, std::string(s.entryText));
+        }
+    }
+    s.powerPending = 0;
+    s.hypotenusePending = 0;
+    return true;
+}
+
+// The pending two-operand operation, finished by an operator key with the
+// entry as second operand; its result becomes the first operand. Returns
+// false when a zero divisor ended the calculation.
+bool finishPendingOperation(CalculatorState& s, WindowSystem& ws) {
+    if (s.floatMode == 1) {
+        Real80 result;
+        if (!runOnReals(s, result)) {
+            showOutOfRangeResult(s, ws);
+            return false;
+        }
+        takeResultReal(s, result);
+    } else {
+        if (!operateOnLimbs(s)) {
+            showOutOfRangeResult(s, ws);
+            return false;
+        }
+        // The result is the current number and the new first operand.
+        takeResultText(s, std::string(s.entryText));
     }
     s.pendingOp = kNoOperation;
     return true;
 }
 
-// Integer half of the operator step; the result (or the entry) becomes the
-// first operand. Returns false when a zero divisor ended the calculation.
-bool finishPendingOnLimbs(CalculatorState& s, WindowSystem& ws, bool entryWasEmpty) {
-    alignOperands(s);
-    switch (s.pendingOp) {
-        case kAddition:
-            signedAdd(s);
-            s.pendingOp = kNoOperation;
-            break;
-        case kSubtraction:
-            signedSubtract(s);
-            s.pendingOp = kNoOperation;
-            break;
-        case kMultiplication:
-            multiplyNumbers(s);
-            s.pendingOp = kNoOperation;
-            break;
-        case kDivision:
-            // Without a second operand the division stays pending.
-            if (!entryWasEmpty) {
-                if (divideNumbers(s) == DivisionOutcome::ZeroDivisor) {
-                    showOutOfRangeResult(s, ws);
-                    return false;
-                }
-                s.pendingOp = kNoOperation;
-            }
-            break;
-        default:
-            break;
-    }
-    // entryText holds the result, or the entry as read (empty gives zero).
-    s.workText = s.entryText;
-    parseNumber(s);
-    formatNumber(s);
-    takeFirstOperand(s);
-    return true;
-}
-
-bool runOperatorStep(CalculatorState& s, WindowSystem& ws) {
-    // The dispatcher read the entry into workText when the command began.
-    const bool entryWasEmpty = s.workText.empty();
-    if (s.firstOperandSet == 0) {
-        takeFirstOperand(s);
-        s.firstReal = s.realValue;
-        s.firstOperandSet = 1;
-    }
-    const bool continued =
-        s.floatMode == 1 ? finishPendingOnReals(s, ws) : finishPendingOnLimbs(s, ws, entryWasEmpty);
-    if (!continued) {
+// Whether the pending two-operand operation can run now. A division waits
+// for a typed divisor: an empty entry never divides the first operand (in
+// floating-point mode a current number that is not zero still does).
+bool operationCanRun(const CalculatorState& s, bool entryWasEmpty) {
+    if (s.pendingOp == kNoOperation) {
         return false;
     }
+    if (s.pendingOp != kDivision || !entryWasEmpty) {
+        return true;
+    }
+    return s.floatMode == 1 && !limbsAreZero(s.limbResult) && !s.realValue.isZero();
+}
+
+bool runOperatorStep(CalculatorState& s, WindowSystem& ws, StepKey key) {
+    // The dispatcher read the entry into workText when the command began.
+    const bool entryWasEmpty = s.workText.empty();
+    const bool alreadyTaken = s.firstOperandSet == 1;
+    if (s.floatMode == 1) {
+        // Every floating-point operator step starts from a fresh unit.
+        x87::finit(s.fpu);
+    }
+    if (!alreadyTaken) {
+        takeCurrentNumber(s);
+        s.firstOperandSet = 1;
+    }
+    const bool flagWaits = powerOrHypotenuseWaits(s) && s.pendingOp == kNoOperation;
+    bool ran = false;
+    if (alreadyTaken && entryWasEmpty && key == StepKey::Memory) {
+        // Right after an operator key the memory keys take the running
+        // result as it stands; the waiting operation has no operand.
+        s.pendingOp = kNoOperation;
+    } else if (flagWaits && alreadyTaken) {
+        if (entryWasEmpty) {
+            // The new operator key replaces the one without an operand.
+            s.powerPending = 0;
+            s.hypotenusePending = 0;
+        } else {
+            if (!finishPowerOrHypotenuse(s, ws)) {
+                return false;
+            }
+            ran = true;
+        }
+    } else if (operationCanRun(s, entryWasEmpty)) {
+        if (!finishPendingOperation(s, ws)) {
+            return false;
+        }
+        ran = true;
+    }
+    if (!ran && alreadyTaken && !entryWasEmpty) {
+        // Nothing ran: the typed number is the new first operand.
+        takeCurrentNumber(s);
+    }
+    // Otherwise the first operand, its real and the current number stay: an
+    // empty entry enters no calculation.
     s.entryText.clear();
     ws.setEntryText(s.entryText);
     s.entryHasPoint = 0;
@@ -190,43 +246,20 @@ void evaluateOnReals(CalculatorState& s, WindowSystem& ws) {
     if (!somethingPending(s)) {
         return;
     }
-    x87::finit(s.fpu);
-    const X87& unit = s.fpu;
-    const Real80 a = s.firstReal;
-    const Real80 b = s.realValue;
     Real80 result;
-    if (s.pendingOp == kAddition) {
-        result = x87::add(unit, a, b);
-    } else if (s.pendingOp == kSubtraction) {
-        result = x87::subtract(unit, a, b);
-    } else if (s.pendingOp == kMultiplication) {
-        result = x87::multiply(unit, a, b);
-    } else if (s.pendingOp == kDivision) {
-        if (b.isZero()) {
+    if (s.pendingOp != kNoOperation) {
+        if (!runOnReals(s, result)) {
             showOutOfRangeResult(s, ws);
             return;
         }
-        result = x87::divide(unit, a, b);
-    } else if (s.powerPending == 1) {
-        // a^b = 2^(b log2 a): FLD1, FXCH, FYL2X, times b, then the power of two.
-        const Real80 log2Base = x87::yLog2X(unit, x87::loadOne(), a);
-        result = powerOfTwo(s, x87::multiply(unit, log2Base, b));
     } else {
-        s.firstReal = x87::multiply(unit, a, a);
-        result = x87::squareRoot(unit, x87::add(unit, s.firstReal, x87::multiply(unit, b, b)));
+        x87::finit(s.fpu);
+        result = powerOrHypotenuseOnReals(s, s.firstReal, s.realValue);
     }
     s.realValue = result;
     s.firstReal = result;
     formatReal(s, s.realValue);
     showResult(s, ws);
-}
-
-// A power with whole operands stays exact on limbs; a fraction or a negative
-// exponent needs the real side.
-bool powerOnLimbs(const CalculatorState& s) {
-    const bool wholeNumbers = s.firstOperand.fracDigits == 0 && s.limbResult.fracDigits == 0;
-    const bool negativeExponent = s.limbResult.negative == 1 && !limbsAreZero(s.limbResult);
-    return wholeNumbers && !negativeExponent;
 }
 
 void evaluateOnLimbs(CalculatorState& s, WindowSystem& ws) {
@@ -235,30 +268,16 @@ void evaluateOnLimbs(CalculatorState& s, WindowSystem& ws) {
     if (!somethingPending(s)) {
         return;
     }
-    alignOperands(s);
-    switch (s.pendingOp) {
-        case kAddition:
-            signedAdd(s);
-            break;
-        case kSubtraction:
-            signedSubtract(s);
-            break;
-        case kMultiplication:
-            multiplyNumbers(s);
-            break;
-        case kDivision:
-            if (divideNumbers(s) == DivisionOutcome::ZeroDivisor) {
-                showOutOfRangeResult(s, ws);
-                return;
-            }
-            break;
-        default:
-            if (s.powerPending == 1 && powerOnLimbs(s)) {
-                integerPower(s);
-                break;
-            }
-            evaluateOnReals(s, ws);
+    if (s.pendingOp != kNoOperation) {
+        if (!operateOnLimbs(s)) {
+            showOutOfRangeResult(s, ws);
             return;
+        }
+    } else if (s.powerPending == 1 && powerOnLimbs(s)) {
+        powerOfLimbs(s);
+    } else {
+        evaluateOnReals(s, ws);
+        return;
     }
     showResult(s, ws);
 }
@@ -294,7 +313,7 @@ void operatorKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) 
         default:
             return;
     }
-    if (!runOperatorStep(s, ws)) {
+    if (!runOperatorStep(s, ws, StepKey::Operator)) {
         return;
     }
     if (commandId == cmd::kHypotenuse) {
@@ -306,8 +325,8 @@ void operatorKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) 
     }
 }
 
-void operatorStep(CalculatorState& s, WindowSystem& ws) {
-    runOperatorStep(s, ws);
+void operatorStep(CalculatorState& s, WindowSystem& ws, StepKey key) {
+    runOperatorStep(s, ws, key);
 }
 
 void evaluatePending(CalculatorState& s, WindowSystem& ws) {
@@ -331,6 +350,9 @@ void showResult(CalculatorState& s, WindowSystem& ws) {
     s.workText = shownNumberText(ws);
     parseNumber(s);
     formatNumber(s);
+    // The binary block counts the zeros after the point of the number it
+    // shows, not of the one the real's formatting started from.
+    s.savedFracZeros = s.limbResult.fracZeros;
     repaintReadout(s, ws);
     s.workText = shownNumberText(ws);
     parseNumber(s);
@@ -350,64 +372,6 @@ void showOutOfRangeResult(CalculatorState& s, WindowSystem& ws) {
     x87::loadControlWord(s.fpu, kTruncateControlWord);
     s.entryText = text::kOutOfRange;
     showResult(s, ws);
-}
-
-// Shows first operand x entry x 0.01 without ending the calculation: the
-// pending operation and its first operand stay for "=".
-void percentKey(CalculatorState& s, WindowSystem& ws) {
-    const std::uint32_t keptOperation = s.pendingOp;
-    if (s.floatMode == 1) {
-        // The operands' texts describe the last real here, not the limbs.
-        if (s.firstOperandSet == 1) {
-            takeRunningResult(s);
-        }
-        describeOperands(s);
-    }
-    s.pendingOp = kMultiplication;
-    alignOperands(s);
-    s.percentBase = s.firstOperand;
-    const std::string keptIntText = s.firstIntText;
-    const std::string keptFracText = s.firstFracText;
-    multiplyNumbers(s);
-    const std::string product = s.entryText;
-    s.pendingOp = kNoOperation;
-    runOperatorStep(s, ws);  // nothing pending: it only takes the operand
-    if (s.floatMode == 1) {
-        // The real side keeps its own first operand; the limb side scales
-        // the product as in integer mode.
-        s.workText = product;
-        parseNumber(s);
-        formatNumber(s);
-        takeFirstOperand(s);
-    }
-    s.workText = ".01";
-    parseNumber(s);
-    formatNumber(s);
-    alignOperands(s);
-    s.pendingOp = kMultiplication;
-    multiplyNumbers(s);
-    formatNumber(s);
-    ws.setEntryText(s.entryText);
-    ws.setCaret(kResultCaret);
-    s.pendingOp = keptOperation;
-    if (keptOperation != kNoOperation) {
-        s.firstOperand = s.percentBase;
-        s.firstIntText = keptIntText;
-        s.firstFracText = keptFracText;
-        s.fracWidth = static_cast<std::uint32_t>(keptFracText.size());
-    }
-    // The real side takes the shown percentage, so "=" in either mode and
-    // any later function work with it. The real's text is only for the
-    // readout's real texts: "=" reads the percentage's own texts.
-    const std::string shownIntText = s.intText;
-    const std::string shownFracText = s.fracText;
-    const std::string shownText = s.entryText;
-    s.workText = s.entryText.substr(0, kEntryCopyRoom);
-    parseReal(s);
-    formatReal(s, s.realValue, RealText::Echo);
-    s.intText = shownIntText;
-    s.fracText = shownFracText;
-    s.entryText = shownText;
 }
 
 }  // namespace korvo

@@ -12,14 +12,22 @@
 namespace korvo {
 namespace {
 
-constexpr std::size_t kEntryBufferSize = 35;
 // The end of any text Back Space or a base change can leave.
 constexpr std::size_t kCaretAtEnd = 33;
+
+// A cleared entry never enters the calculation: the current number becomes
+// zero on both sides. The pending operation and its first operand stay.
+void zeroCurrentNumber(CalculatorState& s) {
+    s.limbResult = LimbNumber{};
+    s.intText = text::kZero;
+    s.fracText.clear();
+    s.realValue = Real80{};
+}
 
 }  // namespace
 
 void backSpace(CalculatorState& s, WindowSystem& ws) {
-    s.workText = readEntry(ws, kEntryBufferSize);
+    s.workText = readEntry(ws);
     if (s.workText.empty()) {
         return;
     }
@@ -34,6 +42,9 @@ void backSpace(CalculatorState& s, WindowSystem& ws) {
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);
     ws.focusMainWindow();
+    if (s.entryText.empty()) {
+        zeroCurrentNumber(s);
+    }
     refreshEntry(s, ws);
 }
 
@@ -43,6 +54,7 @@ void clearEntry(CalculatorState& s, WindowSystem& ws) {
     s.entryText.clear();
     ws.setEntryText(s.entryText);
     ws.focusMainWindow();
+    zeroCurrentNumber(s);
 }
 
 void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {

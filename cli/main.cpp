@@ -1,5 +1,8 @@
 // korvocalc-cli: the calculator without a window. Reads key tokens from the
 // command line (or standard input), runs them, prints what the window shows.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -7,6 +10,7 @@
 
 #include "cli/driver.h"
 #include "cli/headlesswindow.h"
+#include "cli/options.h"
 #include "cli/output.h"
 #include "cli/tokens.h"
 #include "state/calculatorstate.h"
@@ -14,56 +18,43 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: korvocalc-cli [--trace] [--json] [TOKEN ...]\n"
+    "usage: korvocalc-cli [--trace] [--json] [--] [TOKEN ...]\n"
+    "       korvocalc-cli --help | -h | --version\n"
     "  Without TOKEN arguments the tokens are read from standard input.\n"
+    "  --trace  print the state after every token\n"
+    "  --json   print the state as JSON (with --trace: one JSON object a line)\n"
+    "  --       every argument after it is a token\n"
     "  Tokens: 0..9 A..F . +/- + - x / = sqrt % x^2 MC MR MS M+ M- HYP 1/x x^N pi\n"
     "          Sin Cos Tan Csc Sec Cot Log 2^x 10^x e^x BS CE Clear Dec Hex Oct Bin\n"
     "          Deg Rad Float Arc paste:TEXT type:TEXT\n";
 
+constexpr int kWriteError = 1;
 constexpr int kUsageError = 2;
 
-struct Options {
-    bool trace = false;
-    bool json = false;
-    bool help = false;
-    std::vector<std::string> tokens;
-};
-
-Options readOptions(int argc, char** argv) {
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--trace") {
-            options.trace = true;
-        } else if (argument == "--json") {
-            options.json = true;
-        } else if (argument == "--help") {
-            options.help = true;
-        } else {
-            options.tokens.emplace_back(argument);
-        }
-    }
-    if (options.tokens.empty() && !options.help) {
-        std::string token;
-        while (std::cin >> token) {
-            options.tokens.push_back(token);
-        }
-    }
-    return options;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    const Options options = readOptions(argc, argv);
-    if (options.help) {
-        std::cout << kUsage;
+// Everything goes through stdout's one buffer; a failed write (a full disk, a
+// closed pipe) shows when it is flushed.
+int finish() {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && std::cout.good()) {
         return 0;
     }
+    const int error = errno;
+    std::cerr << "korvocalc-cli: cannot write the output: "
+              << (error != 0 ? std::strerror(error) : "write error") << "\n";
+    return kWriteError;
+}
 
+int run(const korvo::cli::Options& options) {
+    std::vector<std::string> tokens = options.tokens;
+    if (tokens.empty()) {
+        std::string token;
+        while (std::cin >> token) {
+            tokens.push_back(token);
+        }
+    }
     // Every token is checked before the first one runs.
     std::vector<korvo::cli::Action> actions;
-    for (const std::string& token : options.tokens) {
+    for (const std::string& token : tokens) {
         const auto action = korvo::cli::parseToken(token);
         if (!action) {
             std::cerr << "korvocalc-cli: unknown token \"" << token << "\"\n" << kUsage;
@@ -79,21 +70,52 @@ int main(int argc, char** argv) {
             std::cout << korvo::cli::messageLine(message);
         });
     }
-    const auto printBlock = [&] {
-        std::cout << (options.json ? korvo::cli::jsonBlock(window) : korvo::cli::textBlock(window));
+    const auto printBlock = [&](const std::string* token) {
+        if (!options.json) {
+            std::cout << korvo::cli::textBlock(window);
+        } else if (options.trace) {
+            std::cout << korvo::cli::jsonTraceLine(window, token);
+        } else {
+            std::cout << korvo::cli::jsonBlock(window);
+        }
     };
 
     for (std::size_t i = 0; i < actions.size(); ++i) {
-        if (options.trace) {
-            std::cout << "> " << options.tokens[i] << "\n";
+        if (options.trace && !options.json) {
+            std::cout << "> " << tokens[i] << "\n";
         }
         korvo::cli::perform(actions[i], state, window);
         // The block after the last token is the final one, printed below.
         if (options.trace && i + 1 < actions.size()) {
-            printBlock();
+            printBlock(&tokens[i]);
         }
     }
-    printBlock();
-    std::cout.flush();
+    printBlock(tokens.empty() ? nullptr : &tokens.back());
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using korvo::cli::Options;
+    const Options options =
+        korvo::cli::readOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    int status = 0;
+    switch (options.request) {
+        case Options::Request::Help:
+            std::cout << kUsage;
+            break;
+        case Options::Request::Version:
+            std::cout << "korvocalc-cli " << KORVO_VERSION << "\n";
+            break;
+        case Options::Request::Unrecognized:
+            std::cerr << "korvocalc-cli: unrecognized option \"" << options.unrecognized << "\"\n"
+                      << kUsage;
+            return kUsageError;
+        case Options::Request::Run:
+            status = run(options);
+            break;
+    }
+    const int written = finish();
+    return status != 0 ? status : written;
 }

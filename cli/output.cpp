@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/fixedtexts.h"
+
 namespace korvo::cli {
 
 namespace {
@@ -123,6 +125,45 @@ std::string jsonArray(const Texts& texts) {
     return result + "]";
 }
 
+// Raised whenever a key is renamed or removed or a value changes its meaning;
+// new keys do not raise it.
+constexpr int kJsonFormat = 1;
+
+// The calculator's one error: its text fills the entry, stars and blanks
+// around it. Scripts get the sentence alone.
+std::string errorJson(const std::string& entry) {
+    const std::string shown = withoutTrailingBlanks(std::string(text::kOutOfRange));
+    if (withoutTrailingBlanks(entry) != shown) {
+        return "null";
+    }
+    constexpr std::size_t kStars = 3;  // "** " and " **"
+    return jsonString(std::string_view(shown).substr(kStars, shown.size() - 2 * kStars));
+}
+
+// `tokenField` is inserted after the format number.
+std::string jsonObject(HeadlessWindow& ws, const std::string& tokenField) {
+    const ReadoutLines readout = readoutLines(ws);
+    std::vector<std::string> messages;
+    for (const HeadlessWindow::Message& message : ws.messages()) {
+        messages.push_back(message.text);
+    }
+    const std::string entry = ws.entryText();
+    std::string object = "{\"format\":" + std::to_string(kJsonFormat) + tokenField;
+    object += ",\"entry\":" + jsonString(withoutTrailingBlanks(entry));
+    object += ",\"entry_raw\":" + jsonString(entry);
+    object += ",\"error\":" + errorJson(entry);
+    object += ",\"operator\":" + jsonString(withoutTrailingBlanks(ws.operatorIndicator()));
+    object += ",\"memory\":" + jsonString(withoutTrailingBlanks(ws.memoryIndicator()));
+    object += ",\"readout\":{\"dec\":" + jsonString(readout.decimal);
+    object += ",\"hex\":" + jsonString(readout.hexadecimal);
+    object += ",\"oct\":" + jsonString(readout.octal);
+    object += ",\"bin\":" + jsonArray(readout.binary) + "}";
+    object += ",\"checks\":" + jsonArray(checkedNames(ws));
+    object += ",\"beeps\":" + std::to_string(ws.beeps());
+    object += ",\"messages\":" + jsonArray(messages);
+    return object + "}\n";
+}
+
 }  // namespace
 
 std::string textBlock(HeadlessWindow& ws) {
@@ -141,23 +182,11 @@ std::string textBlock(HeadlessWindow& ws) {
 }
 
 std::string jsonBlock(HeadlessWindow& ws) {
-    const ReadoutLines readout = readoutLines(ws);
-    std::vector<std::string> messages;
-    for (const HeadlessWindow::Message& message : ws.messages()) {
-        messages.push_back(message.text);
-    }
-    std::string object = "{";
-    object += "\"entry\":" + jsonString(ws.entryText());
-    object += ",\"operator\":" + jsonString(withoutTrailingBlanks(ws.operatorIndicator()));
-    object += ",\"memory\":" + jsonString(withoutTrailingBlanks(ws.memoryIndicator()));
-    object += ",\"readout\":{\"dec\":" + jsonString(readout.decimal);
-    object += ",\"hex\":" + jsonString(readout.hexadecimal);
-    object += ",\"oct\":" + jsonString(readout.octal);
-    object += ",\"bin\":" + jsonArray(readout.binary) + "}";
-    object += ",\"checks\":" + jsonArray(checkedNames(ws));
-    object += ",\"beeps\":" + std::to_string(ws.beeps());
-    object += ",\"messages\":" + jsonArray(messages);
-    return object + "}\n";
+    return jsonObject(ws, "");
+}
+
+std::string jsonTraceLine(HeadlessWindow& ws, const std::string* token) {
+    return jsonObject(ws, ",\"token\":" + (token != nullptr ? jsonString(*token) : "null"));
 }
 
 std::string messageLine(const HeadlessWindow::Message& message) {

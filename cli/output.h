@@ -12,6 +12,8 @@ namespace korvo::cli {
 std::string textBlock(HeadlessWindow& ws);
 // One line: the same state and every message shown so far as a JSON object.
 std::string jsonBlock(HeadlessWindow& ws);
+// The same object with the token just run ("token": null when none ran).
+std::string jsonTraceLine(HeadlessWindow& ws, const std::string* token);
 // "message: TEXT\n" with each CR LF of the text written as the two characters \n.
 std::string messageLine(const HeadlessWindow::Message& message);
 

@@ -4,6 +4,7 @@
 // the largest finite value instead of becoming infinite.
 #include "floatmath/exponential.h"
 
+#include "floatmath/power.h"
 #include "floatmath/x87.h"
 
 namespace korvo {
@@ -25,6 +26,12 @@ Real80 powerOfTwo(CalculatorState& s, Real80 y) {
 // The logarithm constants and the product are rounded under whatever the
 // caller left in force (rounding to nearest after the keys' FINIT).
 Real80 powerOfTen(CalculatorState& s, Real80 y) {
+    // A whole power of ten is multiplied out, so it is exact where it fits.
+    Real80 power;
+    if (wholePower(s, x87::loadInteger(10), y, power)) {
+        s.realValue = power;
+        return power;
+    }
     const Real80 exponent = x87::multiply(s.fpu, y, x87::loadLog2Ten(s.fpu));
     return powerOfTwo(s, exponent);
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "floatmath/realfraction.h"
 #include "floatmath/trimming.h"
 #include "floatmath/x87.h"
 #include "intmath/numbertext.h"
@@ -20,7 +21,7 @@ namespace korvo {
 
 namespace {
 
-constexpr std::size_t kFractionDigits = 19;
+constexpr std::uint32_t kFractionDigits = 19;
 // An integer part longer than this (sign included) cannot be shown beside a
 // fraction.
 constexpr std::size_t kLongestIntegerWithFraction = 18;
@@ -31,27 +32,6 @@ constexpr std::uint32_t kSingleSignBit = 0x80000000U;
 
 constexpr char kPointChar = '.';
 constexpr char kMinusChar = '-';
-
-// Character of a digit value. Values outside 0..15 come only from the
-// conversions that end in the out-of-range message, which discards them.
-char digitCharacter(std::int32_t digit) {
-    constexpr std::string_view kDigits = "0123456789ABCDEF";
-    if (digit < 0 || digit >= static_cast<std::int32_t>(kDigits.size())) {
-        return '?';
-    }
-    return kDigits[static_cast<std::size_t>(digit)];
-}
-
-// Digit value of an output character, or -1 for anything else.
-int digitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 // Replaces an entry character by its digit value, as the classification of
 // the limb parser does: lower-case letters, upper-case letters, the rest.
@@ -70,17 +50,17 @@ Real80 digitReal(char mapped) {
     return x87::loadInteger(static_cast<unsigned char>(mapped));
 }
 
-// The 1/x key shows its result raised in the last place, so 1/3 reads
-// ...334 as the integer division shows it. The highest digit of the radix
-// stays, so the text never holds a character outside the radix.
-void raiseLastDigit(std::string& text, std::uint32_t radix) {
-    if (text.empty()) {
-        return;
-    }
-    const int value = digitValue(text.back());
-    if (value >= 0 && static_cast<std::uint32_t>(value) + 1 < radix) {
-        text.back() = digitCharacter(value + 1);
-    }
+// The integer part goes through the limb formatter, so it is written in the
+// radix exactly as integer mode writes it.
+void writeIntegerText(CalculatorState& s, std::uint64_t magnitude, bool negative) {
+    s.limbResult = LimbNumber{};
+    s.limbResult.limbs[2] = static_cast<std::uint32_t>(magnitude >> 32U);
+    s.limbResult.limbs[3] = static_cast<std::uint32_t>(magnitude & 0xFFFFFFFFU);
+    s.limbResult.negative = negative ? 1 : 0;
+    s.formatFromReal = 1;
+    formatNumber(s);
+    s.formatFromReal = 0;
+    s.realIntText = s.entryText;
 }
 
 }  // namespace
@@ -160,55 +140,52 @@ bool formatReal(CalculatorState& s, const Real80& value, RealText purpose) {
     const std::int64_t integerPart = x87::storeInteger64(unit, x);
     const bool indefinite = integerPart == kIntegerIndefinite;
 
-    // The integer part goes through the limb formatter, so it is written in
-    // the radix exactly as integer mode writes it.
     const auto magnitude = static_cast<std::uint64_t>(integerPart);
-    s.limbResult = LimbNumber{};
-    s.limbResult.limbs[2] = static_cast<std::uint32_t>(magnitude >> 32U);
-    s.limbResult.limbs[3] = static_cast<std::uint32_t>(magnitude & 0xFFFFFFFFU);
-    s.limbResult.negative = negative ? 1 : 0;
-    s.formatFromReal = 1;
-    formatNumber(s);
-    s.formatFromReal = 0;
-    s.realIntText = s.entryText;
+    writeIntegerText(s, magnitude, negative);
+    s.entryText = s.realIntText;
 
-    Real80 fraction = x87::subtract(unit, x, x87::loadInteger(integerPart));
+    const Real80 fraction = x87::subtract(unit, x, x87::loadInteger(integerPart));
     // A fraction below the smallest single denormal counts as none.
     const bool fractionPresent = (x87::storeSingle(unit, fraction) & ~kSingleSignBit) != 0;
-    if (fractionPresent) {
-        const Real80 radixReal = x87::loadInteger(s.radix);
-        s.realFracText.reserve(kFractionDigits + 1);
-        s.realFracText.push_back(kPointChar);
-        for (std::size_t i = 0; i < kFractionDigits; ++i) {
-            const Real80 shifted = x87::multiply(unit, fraction, radixReal);
-            const std::int32_t digit = x87::storeInteger32(unit, shifted);
-            fraction = x87::subtract(unit, shifted, x87::loadInteger(digit));
-            s.realFracText.push_back(digitCharacter(digit));
-        }
-    }
-    s.entryText = s.realIntText + s.realFracText;
 
     bool outOfRange = false;
-    if (!s.realFracText.empty()) {
-        if (s.realIntText.size() > kLongestIntegerWithFraction || indefinite) {
-            s.entryText = text::kOutOfRange;
-            s.realIntText.clear();
-            s.realFracText.clear();
-            if (purpose == RealText::Result) {
-                s.realValue = Real80{};
-            }
-            outOfRange = true;
-        } else {
-            if (s.reciprocalMode == 1) {
-                raiseLastDigit(s.entryText, s.radix);
-            }
-            const std::size_t pointAt = s.realIntText.size();
-            if (s.skipFractionTrim == 0) {
-                trimFraction(s, s.entryText, pointAt);
-            }
-            s.realIntText = s.entryText.substr(0, pointAt);
-            s.realFracText = s.entryText.substr(std::min(pointAt, s.entryText.size()));
+    if (fractionPresent && (s.realIntText.size() > kLongestIntegerWithFraction || indefinite)) {
+        s.entryText = text::kOutOfRange;
+        s.realIntText.clear();
+        s.realFracText.clear();
+        if (purpose == RealText::Result) {
+            s.realValue = Real80{};
         }
+        outOfRange = true;
+    } else if (fractionPresent) {
+        // Only as many digits as the significand fills, the last rounded:
+        // whatever lies below them is binary noise.
+        const std::uint32_t limit = significantDigitLimit(s.radix);
+        const auto integerDigits =
+            static_cast<std::uint32_t>(s.realIntText.size() - (negative ? 1 : 0));
+        const std::uint32_t kept =
+            magnitude != 0
+                ? std::min(kFractionDigits, limit - std::min(limit, integerDigits))
+                : std::min(kFractionDigits,
+                           leadingZeroDigits(s, fraction, s.radix, kFractionDigits) + limit);
+        bool carry = false;
+        const std::string digits = roundedFractionDigits(s, fraction, s.radix, kept, carry);
+        if (carry) {
+            writeIntegerText(s, magnitude + 1, negative);
+        }
+        s.entryText = s.realIntText;
+        if (kept > 0) {
+            s.entryText += kPointChar;
+            s.entryText += digits;
+        }
+        const std::size_t pointAt = s.realIntText.size();
+        if (s.skipFractionTrim == 0) {
+            trimFraction(s, s.entryText, pointAt);
+        }
+        // The nines rule may carry into the integer part, so split anew.
+        const std::size_t point = std::min(s.entryText.find(kPointChar), s.entryText.size());
+        s.realIntText = s.entryText.substr(0, point);
+        s.realFracText = s.entryText.substr(point);
     }
 
     s.limbResult = s.spareNumber;

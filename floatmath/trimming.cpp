@@ -10,56 +10,56 @@ namespace korvo {
 
 namespace {
 
-// A run this long of zeros is taken for the tail of a binary value.
-constexpr std::size_t kZeroRun = 9;
+// A run this long of zeros or nines is taken for the tail of a binary value.
+constexpr std::size_t kRun = 9;
+// A zero run past the first digit counts only from the fourth digit on, so
+// a short value such as 12.30000000004 keeps its genuine last digit.
+constexpr std::size_t kFirstLateZeroRun = 3;
+constexpr std::uint32_t kDecimal = 10;
 
-// True when `count` characters from `from` are all "0" and all inside `digits`.
-bool zerosAt(std::string_view digits, std::size_t from, std::size_t count) {
+// True when `count` characters from `from` are all `c` and all inside `digits`.
+bool runAt(std::string_view digits, std::size_t from, std::size_t count, char c) {
     if (from > digits.size() || digits.size() - from < count) {
         return false;
     }
-    return digits.substr(from, count).find_first_not_of('0') == std::string_view::npos;
+    return digits.substr(from, count).find_first_not_of(c) == std::string_view::npos;
 }
 
-// Integer mode: trailing fraction zeros go, nothing else changes.
+// Adds one to the decimal integer text text[0, end) (an optional "-" first);
+// a carry out of the first digit makes the text one digit longer.
+void incrementInteger(std::string& text, std::size_t end) {
+    const std::size_t first = !text.empty() && text.front() == '-' ? 1 : 0;
+    for (std::size_t i = end; i-- > first;) {
+        if (text[i] != '9') {
+            ++text[i];
+            return;
+        }
+        text[i] = '0';
+    }
+    text.insert(first, 1, '1');
+}
+
+// Index of the first significant fraction digit: 0 when the integer part
+// has a non-zero digit (all its fraction digits count), else the first
+// fraction digit that is not "0".
+std::size_t firstSignificant(std::string_view integerPart, std::string_view digits) {
+    if (integerPart.find_first_not_of("-0") != std::string_view::npos) {
+        return 0;
+    }
+    const std::size_t found = digits.find_first_not_of('0');
+    return found == std::string_view::npos ? digits.size() : found + 1;
+}
+
 void cutTrailingZeros(std::string& text, std::size_t start) {
     std::size_t end = text.size();
-    while (end > start && text[end - 1] == '0') {
+    while (end > start + 1 && text[end - 1] == '0') {
         --end;
     }
-    text.resize(end);
-}
-
-// Floating-point mode: cut at the first run of nine zeros (not one starting
-// in the first three digits) or round up at the first "99" after another
-// digit, whichever comes first. Returns after the first cut.
-void roundFloatingTail(std::string& text, std::size_t start) {
-    const std::size_t first = start + 1;  // text index of the first digit
-    const std::size_t count = text.size() - first;
-    for (std::size_t k = 1; k < count; ++k) {
-        const std::string_view digits(text.data() + first, count);
-        if (k >= 3 && zerosAt(digits, k, kZeroRun)) {
-            std::size_t j = k;
-            while (j > 0 && digits[j - 1] == '0') {
-                --j;
-            }
-            std::size_t cut = first + j;
-            // Nothing left after the point: the point goes too.
-            if (text[cut - 1] == '.') {
-                --cut;
-            }
-            text.resize(cut);
-            return;
-        }
-        // "F" has no next digit, so a pair of nines after it is left alone.
-        const char before = digits[k - 1];
-        if (before != '9' && before != 'F' && k + 1 < count && digits[k] == '9' &&
-            digits[k + 1] == '9') {
-            text[first + k - 1] = static_cast<char>(before + 1);
-            text.resize(first + k);
-            return;
-        }
+    // Nothing left after the point: the point goes too.
+    if (end == start + 1 && end < text.size()) {
+        end = start;
     }
+    text.resize(end);
 }
 
 }  // namespace
@@ -68,22 +68,47 @@ void trimFraction(const CalculatorState& s, std::string& text, std::size_t start
     if (start >= text.size()) {
         return;
     }
-    const std::size_t first = start + 1;
-    const std::string_view digits(text.data() + first, text.size() - first);
+    const std::size_t first = start + 1;  // text index of the first digit
+    const std::size_t count = text.size() - first;
+    // Zeros before the first significant digit are the value's scale, not
+    // noise: a run may only start after it.
+    const std::size_t earliestZeroRun = firstSignificant(std::string_view(text).substr(0, start),
+                                                         std::string_view(text).substr(first));
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string_view digits(text.data() + first, count);
+        const bool zeroRunAllowed = k >= earliestZeroRun && (k == 0 || k >= kFirstLateZeroRun);
+        if (zeroRunAllowed && runAt(digits, k, kRun, '0')) {
+            std::size_t j = k;
+            while (j > 0 && digits[j - 1] == '0') {
+                --j;
+            }
+            // Nothing left after the point: the point goes too.
+            text.resize(j == 0 ? start : first + j);
+            return;
+        }
+        if (s.radix == kDecimal && runAt(digits, k, kRun, '9')) {
+            if (k == 0) {
+                text.resize(start);
+                incrementInteger(text, start);
+                return;
+            }
+            ++text[first + k - 1];
+            text.resize(first + k);
+            break;
+        }
+    }
+    cutTrailingZeros(text, start);
+}
 
-    // A fraction of nine leading zeros is noise below the last shown digit.
-    // The 1/x key keeps it, because its raised last digit must survive.
-    if (s.reciprocalMode == 0 && zerosAt(digits, 0, kZeroRun)) {
-        text.resize(start);
+void trimExactFraction(std::string& text, std::size_t start) {
+    if (start >= text.size() || text.back() != '0') {
         return;
     }
-    if (s.floatMode != 1) {
-        cutTrailingZeros(text, start);
-        return;
+    std::size_t end = text.size();
+    while (end > start && text[end - 1] == '0') {
+        --end;
     }
-    if (digits.size() >= 2) {
-        roundFloatingTail(text, start);
-    }
+    text.resize(end);
 }
 
 }  // namespace korvo

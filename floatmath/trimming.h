@@ -8,8 +8,15 @@
 
 namespace korvo {
 
-// Trims the characters of `text` after position `start` in place; characters
-// before `start` never change. Reads floatMode and reciprocalMode.
+// A real's fraction (in either mode): trims the characters of `text` after
+// position `start` in place. Nine zeros after the first significant digit
+// end the fraction; in radix 10 nine nines round the digit before them up
+// (into the integer part when they start the fraction); trailing zeros go.
+// Reads radix.
 void trimFraction(const CalculatorState& s, std::string& text, std::size_t start);
+
+// An exact fraction (integer-mode products and quotients): only the final
+// run of zeros after `start` goes; every other digit is a true digit.
+void trimExactFraction(std::string& text, std::size_t start);
 
 }  // namespace korvo

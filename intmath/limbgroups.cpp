@@ -49,6 +49,62 @@ Limbs4 powerOfRadix(CalculatorState& s, std::uint32_t radix, std::uint32_t count
     return power;
 }
 
+Limbs4 shiftGroupRight(const Limbs4& value, std::uint32_t count) {
+    Limbs4 out{};
+    const std::uint32_t limbs = count / kLimbBits;
+    const std::uint32_t bits = count % kLimbBits;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        // Limb i of the result takes from limbs i - limbs and the one above it.
+        if (i < limbs) {
+            continue;
+        }
+        const std::size_t from = i - limbs;
+        std::uint64_t pair = value[from];
+        if (from > 0) {
+            pair |= std::uint64_t{value[from - 1]} << kLimbBits;
+        }
+        out[i] = static_cast<std::uint32_t>((pair >> bits) & kMaxLimb);
+    }
+    return out;
+}
+
+Limbs4 shiftGroupLeft(const Limbs4& value, std::uint32_t count) {
+    Limbs4 out{};
+    const std::uint32_t limbs = count / kLimbBits;
+    const std::uint32_t bits = count % kLimbBits;
+    for (std::size_t i = 0; i + limbs < out.size(); ++i) {
+        const std::size_t from = i + limbs;
+        std::uint64_t pair = std::uint64_t{value[from]} << kLimbBits;
+        if (from + 1 < value.size()) {
+            pair |= value[from + 1];
+        }
+        out[i] = static_cast<std::uint32_t>((pair << bits) >> kLimbBits);
+    }
+    return out;
+}
+
+bool groupBit(const Limbs4& value, std::uint32_t bit) {
+    if (bit >= kLimbBits * value.size()) {
+        return false;
+    }
+    const std::uint32_t limb = value[value.size() - 1 - bit / kLimbBits];
+    return ((limb >> (bit % kLimbBits)) & 1U) != 0;
+}
+
+std::uint32_t divideGroup(Limbs4& value, std::uint32_t divisor) {
+    std::uint64_t remainder = 0;
+    for (std::uint32_t& limb : value) {
+        const std::uint64_t dividend = (remainder << kLimbBits) | limb;
+        limb = static_cast<std::uint32_t>(dividend / divisor);
+        remainder = dividend % divisor;
+    }
+    return static_cast<std::uint32_t>(remainder);
+}
+
+bool groupIsZero(const Limbs4& value) {
+    return std::all_of(value.begin(), value.end(), [](std::uint32_t w) { return w == 0; });
+}
+
 bool incrementGroup(std::span<std::uint32_t, 4> group) {
     for (std::size_t i = group.size(); i-- > 0;) {
         if (++group[i] != 0) {

@@ -17,6 +17,15 @@ Limbs4 multiplyGroups(CalculatorState& s, const Limbs4& a, const Limbs4& b);
 // radix^count modulo 2^128. Uses limbA, limbB and productLimbs as scratch.
 Limbs4 powerOfRadix(CalculatorState& s, std::uint32_t radix, std::uint32_t count);
 
+// value >> count (count of 128 or more gives zero), and bit `bit` of value
+// (bit 0 the lowest; false from 128 on).
+Limbs4 shiftGroupRight(const Limbs4& value, std::uint32_t count);
+Limbs4 shiftGroupLeft(const Limbs4& value, std::uint32_t count);
+bool groupBit(const Limbs4& value, std::uint32_t bit);
+// value / divisor in place; returns the remainder. divisor is not zero.
+std::uint32_t divideGroup(Limbs4& value, std::uint32_t divisor);
+bool groupIsZero(const Limbs4& value);
+
 // Adds one, carried through the group; true when it wrapped to zero.
 bool incrementGroup(std::span<std::uint32_t, 4> group);
 // Subtracts one, borrowed through the group; zero wraps to 2^128 - 1.

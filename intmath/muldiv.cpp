@@ -109,7 +109,8 @@ void multiplyNumbers(CalculatorState& s) {
         scaledMultiplyDivide(s);
         return;
     }
-    limbMultiply(s);
+    // Both integer parts whole, the low 128 bits of the product kept.
+    s.productLimbs = multiplyGroups(s, integerOf(s.firstOperand), integerOf(s.limbResult));
     std::copy(s.productLimbs.begin(), s.productLimbs.end(), s.limbResult.limbs.begin());
     s.limbResult.negative = s.firstOperand.negative != s.limbResult.negative ? 1 : 0;
     formatNumber(s);

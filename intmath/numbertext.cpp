@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "intmath/limbs.h"
 #include "state/fixedtexts.h"
@@ -16,8 +17,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::size_t kMaxReadChars = 32;       // sign and point count
-constexpr std::size_t kMaxFractionDigits = 19;  // longer fractions are rounded and cut
 constexpr std::uint32_t kScaledMultiplyLimit = 19;
 constexpr std::uint32_t kMultiply = 3;
 constexpr std::uint32_t kNoEntryCopy = 8;
@@ -66,8 +65,8 @@ void multiplyByWord(CalculatorState& s, const Limbs4& value, std::uint32_t multi
 // The value pass: digits from the last character back, each weighted by the
 // running power of the radix. A point turns what was read so far into the
 // fraction and starts the integer part afresh.
-void accumulate(CalculatorState& s, const std::array<ReadChar, kMaxReadChars + 1>& chars,
-                std::size_t first, std::size_t end) {
+void accumulate(CalculatorState& s, const std::vector<ReadChar>& chars, std::size_t first,
+                std::size_t end) {
     LimbNumber& r = s.limbResult;
     s.radixPower = {0, 0, 0, 1};
     std::uint32_t digitCount = 0;
@@ -128,11 +127,13 @@ void parseNumber(CalculatorState& s) {
     }
 
     LimbNumber& r = s.limbResult;
-    std::array<ReadChar, kMaxReadChars + 1> chars{};
     bool pointSeen = false;
     bool zeroRun = false;
     std::size_t count = 0;
-    for (std::size_t i = 0; i < std::min(text.size(), kMaxReadChars); ++i) {
+    // The whole text is read: a 128-digit binary result must come back as
+    // it was shown. One slot more for the terminator read as a digit.
+    std::vector<ReadChar> chars(text.size() + 1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         ReadChar& rc = chars[i];
         if (c > 0x60) {
@@ -146,9 +147,6 @@ void parseNumber(CalculatorState& s) {
             zeroRun = true;
             s.entryHasPoint = 1;
             pointSeen = true;
-            if (text.size() - i - 1 > kMaxFractionDigits) {
-                roundAndCut(text, i + 1 + kMaxFractionDigits);
-            }
         } else if (c == '-') {
             rc.kind = CharKind::Minus;
             r.negative = 1;

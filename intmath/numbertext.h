@@ -8,8 +8,9 @@ namespace korvo {
 
 // Reads workText (destroying it) in `radix` into limbResult; sets
 // entryHasPoint, parseRadix and, when it shortens a text for a scaled
-// multiplication, droppedChars. Reads at most 32 characters and 19 fraction
-// digits, rounding by character code.
+// multiplication, droppedChars. Reads the whole text. Every fraction
+// digit is read: a radix change writes as many as the value needs in the
+// new base, and they must all survive the next parse.
 void parseNumber(CalculatorState& s);
 
 // Writes limbResult in formatRadix (when non-zero) or radix into formatText;

@@ -1,7 +1,7 @@
 // Multiplication and division of numbers with fractions: both operands lose
 // their points (the scales are remembered), the integers are multiplied or
-// divided, and the point is put back into the result text, which is then
-// parsed and formatted again.
+// divided, and the point is put back. A product is exact: both operands are
+// multiplied whole and rounded once, at the 20th fraction digit.
 #include "intmath/muldiv.h"
 
 #include <algorithm>
@@ -14,13 +14,25 @@
 #include "intmath/limbs.h"
 #include "intmath/numbertext.h"
 #include "intmath/signedarith.h"
+#include "intmath/wideint.h"
 
 namespace korvo {
 
 namespace {
 
 constexpr std::uint32_t kDivide = 4;
-constexpr std::uint32_t kParseLimit = 19;
+constexpr std::uint32_t kFirstLetterDigit = 10;
+constexpr std::uint32_t kFractionDigits = 19;
+
+std::uint32_t digitOf(char c) {
+    return c >= 'A' ? static_cast<std::uint32_t>(c - 'A') + kFirstLetterDigit
+                    : static_cast<std::uint32_t>(c - '0');
+}
+
+char digitChar(std::uint32_t d) {
+    return d < kFirstLetterDigit ? static_cast<char>('0' + d)
+                                 : static_cast<char>('A' + (d - kFirstLetterDigit));
+}
 
 // limbResult's integer part x radix^count, the full 128 bits.
 void scaleByRadix(CalculatorState& s, std::uint32_t count) {
@@ -29,11 +41,10 @@ void scaleByRadix(CalculatorState& s, std::uint32_t count) {
     std::copy(scaled.begin(), scaled.end(), s.limbResult.limbs.begin());
 }
 
-// Copies formatText into entryText with the point `shift` digits further
-// left: for a product from after its last digit, for a quotient from where
-// its own point stands. The sign is not counted. Missing digits before the
-// point become zeros after it.
-void placePoint(CalculatorState& s, bool division, std::uint32_t shift) {
+// Copies the quotient in formatText into entryText with its point `shift`
+// digits further left (from after the last digit when it has none). The sign is not counted.
+// Missing digits before the point become zeros after it.
+void placePoint(CalculatorState& s, std::uint32_t shift) {
     const std::string& formatted = s.formatText;
     const std::size_t signLength = !formatted.empty() && formatted.front() == '-' ? 1 : 0;
     std::string digits = formatted.substr(signLength);
@@ -41,7 +52,7 @@ void placePoint(CalculatorState& s, bool division, std::uint32_t shift) {
     if (oldPoint != std::string::npos) {
         digits.erase(oldPoint, 1);
     }
-    const std::size_t before = division && oldPoint != std::string::npos ? oldPoint : digits.size();
+    const std::size_t before = oldPoint != std::string::npos ? oldPoint : digits.size();
 
     std::string placed = formatted.substr(0, signLength);
     if (before < shift) {
@@ -58,71 +69,119 @@ void placePoint(CalculatorState& s, bool division, std::uint32_t shift) {
     s.entryText = placed;
 }
 
+// Cuts a fraction of more than 19 digits to 19, the 19th rounded half up by
+// the 20th; the carry runs through the digits into the integer part.
+void roundFractionText(std::string& text, std::uint32_t radix) {
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos || text.size() - point - 1 <= kFractionDigits) {
+        return;
+    }
+    const std::size_t keep = point + 1 + kFractionDigits;
+    const bool up = digitOf(text[keep]) >= radix / 2;
+    text.resize(keep);
+    if (!up) {
+        return;
+    }
+    const std::size_t first = !text.empty() && text.front() == '-' ? 1 : 0;
+    for (std::size_t i = keep; i-- > first;) {
+        if (text[i] == '.') {
+            continue;
+        }
+        const std::uint32_t d = digitOf(text[i]) + 1;
+        if (d < radix) {
+            text[i] = digitChar(d);
+            return;
+        }
+        text[i] = '0';
+    }
+    text.insert(first, 1, '1');
+}
+
+// firstOperand x limbResult from their texts, all digits of both: the low
+// 128 bits of the integer part and at most 19 fraction digits, the last
+// rounded half up by the rest. The product's own digits (trailing zeros
+// included) stay in limbResult; only the entry loses trailing zeros.
+void exactProduct(CalculatorState& s) {
+    const std::uint32_t radix = s.radix;
+    s.firstScale = static_cast<std::uint32_t>(s.firstFracText.size());
+    s.secondScale = static_cast<std::uint32_t>(s.fracText.size());
+    WideInt product = WideInt::fromDigits(s.firstIntText + s.firstFracText, radix)
+                          .times(WideInt::fromDigits(s.intText + s.fracText, radix));
+    const std::uint32_t scale = s.firstScale + s.secondScale;
+    const std::uint32_t kept = std::min(scale, kFractionDigits);
+    std::uint32_t dropped = 0;
+    for (std::uint32_t i = kept; i < scale; ++i) {
+        dropped = product.divideBy(radix);  // the last one is the 20th digit
+    }
+    if (scale > kept && dropped >= radix / 2) {
+        product.addOne();
+    }
+    std::string digits(kept, '0');
+    for (std::uint32_t i = kept; i-- > 0;) {
+        const std::uint32_t d = product.divideBy(radix);
+        digits[i] = digitChar(d);
+    }
+
+    LimbNumber& r = s.limbResult;
+    const bool negative = s.firstOperand.negative != r.negative;
+    r = LimbNumber{};
+    const Limbs4 integer = product.low128();
+    const Limbs4 fraction = WideInt::fromDigits(digits, radix).low128();
+    std::copy(integer.begin(), integer.end(), r.limbs.begin());
+    std::copy(fraction.begin(), fraction.end(), r.limbs.begin() + 4);
+    r.fracDigits = kept;
+    r.fracZeros =
+        static_cast<std::uint32_t>(std::min(digits.find_first_not_of('0'), digits.size()));
+    r.negative = negative ? 1 : 0;
+    s.parseRadix = radix;
+    formatNumber(s);
+    r.intDigits = static_cast<std::uint32_t>(s.intText.size()) - r.negative;
+    const std::size_t point = std::min(s.entryText.find('.'), s.entryText.size());
+    s.pointIndex = static_cast<std::uint32_t>(point);
+    trimExactFraction(s.entryText, point);
+}
+
 }  // namespace
 
 void scaledMultiplyDivide(CalculatorState& s) {
-    const bool division = s.pendingOp == kDivide;
+    if (s.pendingOp != kDivide) {
+        exactProduct(s);
+        return;
+    }
     s.pointIndex = 0;
     s.droppedChars = 0;
-    s.firstScale = s.firstOperand.fracDigits;
-    s.secondScale = s.limbResult.fracDigits;
-    const bool negative = s.firstOperand.negative != s.limbResult.negative;
     // A fraction of zeros formats to no fraction text: a plain integer.
-    if (s.fracText.empty()) {
-        s.secondScale = 0;
-    }
-    if (s.firstFracText.empty()) {
-        s.firstScale = 0;
-    }
-    s.parseLimitMode = kParseLimit;
+    s.firstScale = s.firstFracText.empty() ? 0 : s.firstOperand.fracDigits;
+    s.secondScale = s.fracText.empty() ? 0 : s.limbResult.fracDigits;
+    const bool negative = s.firstOperand.negative != s.limbResult.negative;
 
     s.workText = s.firstIntText + s.firstFracText;
     parseNumber(s);
-    if (s.firstScale >= s.droppedChars) {
-        s.firstScale -= s.droppedChars;
+    // After this the first scale is how far the quotient's point moves.
+    if (s.firstScale >= s.secondScale) {
+        s.firstScale -= s.secondScale;
     } else {
-        // The cut took integer digits too: they come back as zeros, so the
-        // product keeps its magnitude.
-        scaleByRadix(s, s.droppedChars - s.firstScale);
+        scaleByRadix(s, s.secondScale - s.firstScale);
         s.firstScale = 0;
     }
-    if (division) {
-        // After this the first scale is how far the quotient's point moves.
-        if (s.firstScale >= s.secondScale) {
-            s.firstScale -= s.secondScale;
-        } else {
-            scaleByRadix(s, s.secondScale - s.firstScale);
-            s.firstScale = 0;
-        }
-    }
-    s.droppedChars = 0;
     s.firstOperand = s.limbResult;
 
     s.workText = s.intText + s.fracText;
     parseNumber(s);
-    if (s.secondScale >= s.droppedChars) {
-        s.secondScale -= s.droppedChars;
-    }
     alignOperands(s);
-    if (division) {
-        s.quotientOnly = 0;
-        limbDivide(s);
-        std::copy(s.quotientLimbs.begin(), s.quotientLimbs.end(), s.limbResult.limbs.begin());
-    } else {
-        limbMultiply(s);
-        std::copy(s.productLimbs.begin(), s.productLimbs.end(), s.limbResult.limbs.begin());
-    }
+    s.quotientOnly = 0;
+    limbDivide(s);
+    std::copy(s.quotientLimbs.begin(), s.quotientLimbs.end(), s.limbResult.limbs.begin());
     s.limbResult.negative = negative ? 1 : 0;
     formatNumber(s);
-    placePoint(s, division, division ? s.firstScale : s.firstScale + s.secondScale);
+    placePoint(s, s.firstScale);
 
-    // The parse puts a "0" before a leading point and rounds a fraction of
-    // more than 19 digits.
-    s.parseLimitMode = 0;
+    // Moving the point can leave more than 19 fraction digits.
+    roundFractionText(s.entryText, s.radix);
     s.workText = s.entryText;
     parseNumber(s);
     formatNumber(s);
-    trimFraction(s, s.entryText, std::min(s.entryText.find('.'), s.entryText.size()));
+    trimExactFraction(s.entryText, std::min(s.entryText.find('.'), s.entryText.size()));
 }
 
 }  // namespace korvo

@@ -22,7 +22,6 @@ namespace {
 constexpr std::uint32_t kAdd = 1;
 constexpr std::uint32_t kSubtract = 2;
 constexpr std::uint32_t kDivide = 4;
-constexpr int kFirstGreater = 1;
 constexpr int kFirstSmaller = 2;
 
 // The fraction values of both operands read at the larger of their scales:

@@ -10,6 +10,7 @@ namespace {
 
 constexpr char kPointChar = '.';
 constexpr char kMinusChar = '-';
+constexpr char kCutMark = '>';
 
 // Zeros still missing to fill the last group of a run of `length` digits.
 std::size_t toWholeGroups(std::size_t length) {
@@ -70,6 +71,9 @@ std::vector<std::string> groupBinaryLines(std::string_view padded, std::uint32_t
         padded.remove_prefix(1);
         --limit;
     }
+    // A text cut at the limit says so: its last shown character becomes a
+    // mark, so no digit goes missing unseen.
+    const bool cut = padded.size() > limit;
     padded = padded.substr(0, limit);
 
     groupCount = 0;
@@ -96,6 +100,9 @@ std::vector<std::string> groupBinaryLines(std::string_view padded, std::uint32_t
     }
     if (!line.empty()) {
         lines.push_back(line);
+    }
+    if (cut) {
+        lines.back().back() = kCutMark;
     }
     return lines;
 }

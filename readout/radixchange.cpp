@@ -1,5 +1,5 @@
-// The current number rewritten in another base. Integer mode simply formats
-// limbResult again. Floating-point mode converts the texts of the last
+// The current number rewritten in another base. Integer mode formats
+// limbResult again and reads the new text back. Floating-point mode converts the texts of the last
 // formatted real piece by piece, the way the integer engine holds a
 // fraction: its digits are read as a whole number in the old base and
 // written as a whole number in the new one, the zeros right after the point
@@ -71,6 +71,13 @@ void convertRealTexts(CalculatorState& s) {
 
 void changeRadix(CalculatorState& s) {
     if (s.floatMode == 0) {
+        formatNumber(s);
+        // The number is now what its new text says: the fraction keeps its
+        // digit integer, but its scale is the count of digits the new base
+        // writes, so the next operation lines the digits up as shown.
+        s.formatRadix = 0;
+        s.workText = s.entryText;
+        parseNumber(s);
         formatNumber(s);
     } else {
         convertRealTexts(s);

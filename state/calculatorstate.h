@@ -50,9 +50,10 @@ struct CalculatorState {
     Real80 realValue;   // the current real
     Real80 firstReal;   // first operand and running result of real arithmetic
     Real80 memoryReal;  // memory register, real side
-    // The extended reals nearest to 0.01745329252 and 57.295779513.
-    Real80 degreesToRadians{0x8EFA351296E887BCULL, 0x3FF9};
-    Real80 radiansToDegrees{0xE52EE0D31CA5B0B2ULL, 0x4004};
+    // The extended reals nearest to pi/180 and 180/pi (FLDPI / 180 and
+    // 180 / FLDPI rounded to nearest), so textbook angles come out exact.
+    Real80 degreesToRadians{0x8EFA351294E9C8AEULL, 0x3FF9};
+    Real80 radiansToDegrees{0xE52EE0D31E0FBDC3ULL, 0x4004};
     X87 fpu;  // the control word in force
 
     // --- Operation state ---------------------------------------------------

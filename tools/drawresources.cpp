@@ -1,12 +1,14 @@
 // Draws the keypad bitmaps (five rows of nine 16 x 15 faces, 16 colours) and
-// the program icon (32 x 32, 16 colours) and writes them as BMP, ICO and
-// PNG files into the folder given as the only argument. The output is
-// committed; run this only to change the pictures:
+// the program icon (32 x 32, 16 colours) and writes them as BMP and ICO files
+// into the output folder. The icon also takes the 16, 48 and 256 px pictures
+// rendered from icons/korvocalc.svg (korvocalc-N.png in the icon folder). The
+// output is committed; run this only to change the pictures:
 //   cmake -DKORVO_BUILD_RESOURCE_TOOL=ON ... && cmake --build ... --target korvo-resources
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
+#include <iostream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <string_view>
@@ -401,7 +403,20 @@ std::vector<std::uint8_t> bmpFile(const Canvas& canvas) {
     return out;
 }
 
-std::vector<std::uint8_t> icoFile(const Icon& icon) {
+// The larger icon images: PNG files stored in the icon as they are, which
+// Windows reads from Vista on.
+struct PngImage {
+    int size = 0;
+    std::vector<std::uint8_t> bytes;
+};
+
+std::vector<std::uint8_t> readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The 16-colour 32 x 32 image first: the one every Windows version reads.
+std::vector<std::uint8_t> icoFile(const Icon& icon, const std::vector<PngImage>& pngs) {
     const Canvas& c = icon.pixels;
     const std::uint32_t maskRowBytes = 4;  // 32 pixels, one bit each
     std::vector<std::uint8_t> image;
@@ -415,80 +430,31 @@ std::vector<std::uint8_t> icoFile(const Icon& icon) {
         }
         put32BigEndian(image, bits);
     }
+    const auto count = static_cast<std::uint32_t>(1 + pngs.size());
     std::vector<std::uint8_t> out;
     put16(out, 0);
     put16(out, 1);  // an icon
-    put16(out, 1);  // one image
-    out.push_back(32);
-    out.push_back(32);
-    out.push_back(16);  // colours
-    out.push_back(0);
-    put16(out, 1);  // planes
-    put16(out, 4);  // bits per pixel
-    put32(out, static_cast<std::uint32_t>(image.size()));
-    put32(out, 6 + 16);
+    put16(out, count);
+    std::uint32_t offset = 6 + 16 * count;
+    const auto entry = [&](int size, int colours, int bits, std::size_t bytes) {
+        out.push_back(static_cast<std::uint8_t>(size & 0xFF));  // 256 is written 0
+        out.push_back(static_cast<std::uint8_t>(size & 0xFF));
+        out.push_back(static_cast<std::uint8_t>(colours));
+        out.push_back(0);
+        put16(out, 1);  // planes
+        put16(out, static_cast<std::uint32_t>(bits));
+        put32(out, static_cast<std::uint32_t>(bytes));
+        put32(out, offset);
+        offset += static_cast<std::uint32_t>(bytes);
+    };
+    entry(32, 16, 4, image.size());
+    for (const PngImage& png : pngs) {
+        entry(png.size, 0, 32, png.bytes.size());
+    }
     out.insert(out.end(), image.begin(), image.end());
-    return out;
-}
-
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
-    std::uint32_t crc = 0xFFFFFFFFU;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k) {
-            crc = (crc >> 1) ^ (0xEDB88320U & (0U - (crc & 1U)));
-        }
+    for (const PngImage& png : pngs) {
+        out.insert(out.end(), png.bytes.begin(), png.bytes.end());
     }
-    return ~crc;
-}
-
-void putChunk(std::vector<std::uint8_t>& out, const char* type,
-              const std::vector<std::uint8_t>& data) {
-    put32BigEndian(out, static_cast<std::uint32_t>(data.size()));
-    std::vector<std::uint8_t> typed(type, type + 4);
-    typed.insert(typed.end(), data.begin(), data.end());
-    out.insert(out.end(), typed.begin(), typed.end());
-    put32BigEndian(out, crc32(typed.data(), typed.size()));
-}
-
-// RGBA, stored without compression (zlib "stored" blocks): small enough here.
-std::vector<std::uint8_t> pngFile(const Icon& icon) {
-    const Canvas& c = icon.pixels;
-    std::vector<std::uint8_t> raw;
-    for (int y = 0; y < c.height(); ++y) {
-        raw.push_back(0);  // no filter
-        for (int x = 0; x < c.width(); ++x) {
-            const Rgb& rgb = kPalette[c.at(x, y)];
-            const bool clear = icon.transparent[pixelIndex(x, y, c.width())];
-            raw.insert(raw.end(),
-                       {rgb.r, rgb.g, rgb.b, static_cast<std::uint8_t>(clear ? 0 : 255)});
-        }
-    }
-    std::vector<std::uint8_t> zlib{0x78, 0x01};
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (std::uint8_t byte : raw) {
-        a = (a + byte) % 65521U;
-        b = (b + a) % 65521U;
-    }
-    for (std::size_t at = 0; at < raw.size(); at += 65535) {
-        const std::size_t length = std::min<std::size_t>(65535, raw.size() - at);
-        zlib.push_back(at + length == raw.size() ? 1 : 0);
-        put16(zlib, static_cast<std::uint32_t>(length));
-        put16(zlib, static_cast<std::uint32_t>(~length & 0xFFFFU));
-        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                    raw.begin() + static_cast<std::ptrdiff_t>(at + length));
-    }
-    put32BigEndian(zlib, (b << 16) | a);
-
-    std::vector<std::uint8_t> out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<std::uint8_t> header;
-    put32BigEndian(header, static_cast<std::uint32_t>(c.width()));
-    put32BigEndian(header, static_cast<std::uint32_t>(c.height()));
-    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8-bit RGBA
-    putChunk(out, "IHDR", header);
-    putChunk(out, "IDAT", zlib);
-    putChunk(out, "IEND", {});
     return out;
 }
 
@@ -502,22 +468,31 @@ bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argc > 0 ? argv[0] : "drawresources");
+    if (argc != 3) {
+        std::cerr << "usage: " << (argc > 0 ? argv[0] : "drawresources")
+                  << " OUTPUT-FOLDER ICON-FOLDER\n";
         return 2;
     }
     const std::string folder = argv[1];
+    const std::string iconFolder = argv[2];
     bool ok = true;
     for (int row = 0; row < 5; ++row) {
         ok = write(folder + "/keypad" + std::to_string(301 + row) + ".bmp",
                    bmpFile(keypadRow(row))) &&
              ok;
     }
-    const Icon icon = drawIcon();
-    ok = write(folder + "/korvocalc.ico", icoFile(icon)) && ok;
-    ok = write(folder + "/korvocalc.png", pngFile(icon)) && ok;
+    std::vector<PngImage> pngs;
+    for (const int size : {16, 48, 256}) {
+        const std::string path = iconFolder + "/korvocalc-" + std::to_string(size) + ".png";
+        pngs.push_back({size, readFile(path)});
+        if (pngs.back().bytes.empty()) {
+            std::cerr << "drawresources: cannot read " << path << "\n";
+            return 1;
+        }
+    }
+    ok = write(folder + "/korvocalc.ico", icoFile(drawIcon(), pngs)) && ok;
     if (!ok) {
-        std::fprintf(stderr, "drawresources: cannot write into %s\n", folder.c_str());
+        std::cerr << "drawresources: cannot write into " << folder << "\n";
         return 1;
     }
     return 0;

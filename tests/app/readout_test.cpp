@@ -1,10 +1,7 @@
 // The readout panel draws the calculator's last picture, and keeps showing
 // it when the window system repaints it.
-#include <QFontInfo>
 #include <QImage>
-#include <QPainter>
 #include <QTest>
-#include <array>
 
 #include "windowfixture.h"
 
@@ -54,50 +51,6 @@ class ReadoutTest : public QObject {
         QCOMPARE(count(image, QRect(4, 126, 155, 60), isBlackInk), 0);   // one binary line
     }
 
-    void labelsUseABoldSansOfTheSystemFontsSize() {
-        const QFont font = labelFont();
-        QVERIFY(font.weight() >= QFont::Bold);
-        QVERIFY(!QFontInfo(font).fixedPitch());
-        const int cell = QFontMetrics(font).height();
-        QVERIFY2(cell >= 15 && cell <= 16, qPrintable(QString::number(cell)));
-        // "Dec" ends well before the panel's right edge.
-        QVERIFY(64 + QFontMetrics(font).horizontalAdvance(QStringLiteral("Dec")) < 150);
-    }
-
-    void labelsAreDrawnInTheLabelFont() {
-        f_->type("7");
-        ReadoutPanel* panel = f_->controls().readout;
-        const QImage image = panel->grab().toImage();
-        // The same labels drawn on their own, at their points.
-        QImage reference(image.size(), QImage::Format_RGB32);
-        reference.fill(image.pixel(100, 190));  // the panel colour
-        QPainter painter(&reference);
-        painter.setFont(labelFont());
-        painter.setPen(QColor(0, 0, 255));
-        const int ascent = painter.fontMetrics().ascent();
-        const std::array<std::pair<int, const char*>, 4> labels{
-            {{10, "Dec"}, {40, "Hex"}, {70, "Oct"}, {100, "Bin"}}};
-        for (const auto& [y, text] : labels) {
-            painter.drawText(QPoint(64, y + ascent), QString::fromLatin1(text));
-        }
-        painter.end();
-        for (const auto& [y, text] : labels) {
-            // Above the value line below the label.
-            const QRect area(60, y, 80, 14);
-            QVERIFY2(count(image, area, isBlueInk) > 20, text);
-            int differing = 0;
-            for (int row = area.top(); row <= area.bottom(); ++row) {
-                for (int x = area.left(); x <= area.right(); ++x) {
-                    differing += isBlueInk(QColor(image.pixel(x, row))) !=
-                                         isBlueInk(QColor(reference.pixel(x, row)))
-                                     ? 1
-                                     : 0;
-                }
-            }
-            QVERIFY2(differing == 0, text);
-        }
-    }
-
     void repaintsShowTheSamePicture() {
         f_->type("12.5");
         ReadoutPanel* panel = f_->controls().readout;
@@ -120,31 +73,18 @@ class ReadoutTest : public QObject {
         QCOMPARE(count(image, QRect(4, 36, 155, 4), isBlackInk), 0);
     }
 
-    void numberFontHasTheCellOfThePicture() {
-        const QFont font = numberFont(korvo::PictureFont{});
-        const QFontMetrics metrics(font);
-        QVERIFY(metrics.height() <= 14);
-        QVERIFY(metrics.height() >= 12);
-        QVERIFY(qAbs(metrics.averageCharWidth() - 8) <= 1);
-        QCOMPARE(font.weight(), QFont::Medium);
-    }
-
-    void valuesAreNamedForScreenReaders() {
-        f_->type("10");
-        QStringList names;
-        QString hexadecimal;
-        for (QWidget* child : f_->controls().readout->findChildren<QWidget*>()) {
-            names << child->accessibleName();
-            if (child->accessibleName() == QStringLiteral("Hexadecimal value")) {
-                hexadecimal = child->accessibleDescription();
-                QCOMPARE(child->toolTip(), child->accessibleName());
-            }
-        }
-        for (const char* name :
-             {"Decimal value", "Hexadecimal value", "Octal value", "Binary value"}) {
-            QVERIFY2(names.contains(QString::fromLatin1(name)), name);
-        }
-        QCOMPARE(hexadecimal, QStringLiteral("A"));
+    void negativeBinaryBlockKeepsItsGroupsInTheirColumns() {
+        // The sign stands on the label's row, left of "Bin": the digits of
+        // -65535 are drawn exactly where those of 65535 are, none clipped.
+        const QRect firstLine(4, 114, 155, 11);
+        const QRect signPlace(4, 100, 40, 12);
+        f_->type("65535");
+        const QImage positive = f_->controls().readout->grab().toImage();
+        f_->stroke(Qt::Key_F9);
+        const QImage negative = f_->controls().readout->grab().toImage();
+        QCOMPARE(negative.copy(firstLine), positive.copy(firstLine));
+        QCOMPARE(count(positive, signPlace, isBlackInk), 0);
+        QVERIFY(count(negative, signPlace, isBlackInk) > 0);
     }
 
   private:

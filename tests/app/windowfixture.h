@@ -14,6 +14,7 @@
 #include "app/clientarea.h"
 #include "app/entryfield.h"
 #include "app/mainwindow.h"
+#include "app/qtwindowsystem.h"
 #include "app/readoutpanel.h"
 
 namespace korvo::app::testing {
@@ -65,6 +66,9 @@ class WindowFixture {
     void stroke(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         QTest::keyClick(window->windowHandle(), key, modifiers);
     }
+
+    // Sounded so far.
+    [[nodiscard]] int beeps() const { return window->windowSystem().beeps(); }
 
     [[nodiscard]] QWidget* focus() const { return QApplication::focusWidget(); }
     [[nodiscard]] bool focusOnMainWindow() const { return focus() == window->clientArea(); }

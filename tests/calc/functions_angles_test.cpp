@@ -1,6 +1,6 @@
-// The six angle keys and their inverses. Degrees go through the rounded
-// constants 0.01745329252 and 57.295779513, so results in degrees carry
-// their difference from pi/180; forward results are not trimmed.
+// The six angle keys and their inverses. Degrees go through pi/180 and
+// 180/pi at full precision, so textbook angles come out exact; forward
+// results are not trimmed.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,22 +21,20 @@ TEST_P(Angle, ResultBeginsWith) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, Angle,
-    ::testing::Values(KeyCase{"SinDegrees", "30 Sin", "0.500000000001473"},
-                      KeyCase{"CosDegrees", "60 Cos", "0.4999999999970535"},
-                      KeyCase{"TanDegrees", "45 Tan", "1.00000000000"},
-                      KeyCase{"CscDegrees", "30 Csc", "1.99999999999"},
-                      KeyCase{"SecDegrees", "60 Sec", "2.00000000001"},
-                      KeyCase{"CotDegrees", "45 Cot", "0.9999999999"},
+    ::testing::Values(KeyCase{"SinDegrees", "30 Sin", "0.5000000000000000000"},
+                      KeyCase{"CosDegrees", "60 Cos", "0.5000000000000000000"},
+                      KeyCase{"TanDegrees", "45 Tan", "1"}, KeyCase{"CscDegrees", "30 Csc", "2"},
+                      KeyCase{"SecDegrees", "60 Sec", "2"},
+                      KeyCase{"CotDegrees", "45 Cot", "0.9999999999999999999"},
                       KeyCase{"SinRadians", "Rad 30 Sin", "-0.98803162409286"},
                       KeyCase{"AngleOfAnEmptyEntry", "Rad 0 + Cos", "1"},
-                      KeyCase{"ForwardIsUntrimmed", "Rad 0.5 Sin", "0.4794255386042030002"},
-                      KeyCase{"ArcTanDegrees", "Arc 1 Tan", "44.9999999999353"},
-                      KeyCase{"ArcSinDegrees", "Arc 0.5 Sin", "29.99999999"},
-                      KeyCase{"ArcSinOfNegative", "Arc 0.5 +/- Sin", "29.99999999"},
-                      KeyCase{"ArcCosDegrees", "Arc 0.5 Cos", "59.99999999"},
-                      KeyCase{"ArcCscDegrees", "Arc 2 +/- Csc", "29.99999999"},
-                      KeyCase{"ArcSecDegrees", "Arc 2 Sec", "59.99999999"},
-                      KeyCase{"ArcCotDegrees", "Arc 1 Cot", "44.99999999"},
+                      KeyCase{"ArcTanDegrees", "Arc 1 Tan", "45"},
+                      KeyCase{"ArcSinDegrees", "Arc 0.5 Sin", "30"},
+                      KeyCase{"ArcSinOfNegative", "Arc 0.5 +/- Sin", "-30"},
+                      KeyCase{"ArcCosDegrees", "Arc 0.5 Cos", "60"},
+                      KeyCase{"ArcCscDegrees", "Arc 2 +/- Csc", "-30"},
+                      KeyCase{"ArcSecDegrees", "Arc 2 Sec", "60"},
+                      KeyCase{"ArcCotDegrees", "Arc 1 Cot", "45"},
                       KeyCase{"ArcTanKeepsTheSign", "Rad Arc 1 +/- Tan", "-0.785398163397448"},
                       KeyCase{"ArcSinRadians", "Rad Arc 1 Sin", "1.5707963267948966"},
                       KeyCase{"InverseIsTrimmed", "Rad Arc 0 Sin", "0"},

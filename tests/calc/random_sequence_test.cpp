@@ -141,7 +141,8 @@ class RandomSession {
             return promise;
         }
         if (id <= cmd::kPoint && acceptsDigitKey(id)) {
-            promise.entryLimit = appendLimit();
+            // A key past a limit is refused: a longer entry stays as it is.
+            promise.entryLimit = std::max(appendLimit(), ws_.entryText().size());
         }
         const bool pending = s_.pendingOp != 0 || s_.powerPending != 0 || s_.hypotenusePending != 0;
         const bool entryEmpty = readEntry().empty();
@@ -292,8 +293,8 @@ class RandomSession {
         // appends within its own limits; a refused or blocked one changes
         // nothing more, and neither does a key without a command.
         Promise promise = command ? promiseForKey(*command) : Promise{};
-        if ((!command || *command <= cmd::kPoint) && !promise.entryLimit) {
-            promise.entryLimit = releaseLimit();
+        if ((!command || *command <= cmd::kPoint) && !promise.entryLimit && releaseLimit()) {
+            promise.entryLimit = std::max(*releaseLimit(), ws_.entryText().size());
         }
         const MemorySnapshot before = memory();
         mainWindowKeyDown(ws_);
@@ -333,10 +334,10 @@ class RandomSession {
     void checkResult(const std::string& shown) {
         CalculatorState scratch;
         scratch.radix = s_.radix;
-        scratch.workText = shown.substr(0, 33);
+        scratch.workText = shown;
         parseNumber(scratch);
         EXPECT_EQ(scratch.limbResult, s_.limbResult) << "\"" << shown << "\" after: " << recent();
-        scratch.workText = shown.substr(0, 33);
+        scratch.workText = shown;
         parseReal(scratch);
         EXPECT_EQ(scratch.realValue, s_.realValue) << "\"" << shown << "\" after: " << recent();
         EXPECT_EQ(s_.pendingOp, 0U) << recent();

@@ -1,4 +1,5 @@
-// Writing an extended real as text: 19 truncated fraction digits, trimmed,
+// Writing an extended real as text: the significant digits its significand
+// holds, rounded, trimmed,
 // the out-of-range message for integer parts too long to show beside them.
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{10, fromText(10, "0.1"), 1, 0, 0, "0.1"},
         FormatCase{10, fromText(10, "0.1"), 0, 0, 0, "0.1"},
         FormatCase{10, fromText(10, "0.1"), 1, 0, 1, "0.1000000000000000000"},
-        FormatCase{10, fromText(10, "3.14159"), 1, 0, 1, "3.1415899999999999999"},
+        FormatCase{10, fromText(10, "3.14159"), 1, 0, 1, "3.141590000000000000"},
         FormatCase{10, fromText(10, "3.14159"), 1, 0, 0, "3.14159"},
         FormatCase{10, fromText(10, "-7.25"), 1, 0, 0, "-7.25"},
         FormatCase{10, fromText(10, "-7.25"), 0, 0, 0, "-7.25"},
@@ -70,9 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{10, fromText(10, "9223372036854775807"), 1, 0, 0, "9223372036854775807"},
         FormatCase{10, fromText(10, "5.0000000001"), 1, 0, 0, "5"},
         FormatCase{10, testing_support::kMinusZero, 1, 0, 0, "-0"},
-        FormatCase{10, quotient(1, 3), 1, 1, 0, "0.3333333333333333334"},
+        FormatCase{10, quotient(1, 3), 1, 1, 0, "0.3333333333333333333"},
         FormatCase{10, quotient(1, 4), 1, 1, 0, "0.25"},
-        FormatCase{10, quotient(2, 3), 1, 0, 1, "0.6666666666666666666"},
+        FormatCase{10, quotient(2, 3), 1, 0, 1, "0.6666666666666666667"},
         // A fraction below 2^-149 does not count; one at 2^-149 has only zero digits.
         FormatCase{10, powerOf2(-150), 1, 0, 1, "0"},
         FormatCase{10, powerOf2(-149), 1, 0, 1, "0.0000000000000000000"},
@@ -83,21 +84,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FormatCase{16, fromText(16, "A.8"), 1, 0, 0, "A.8"},
         FormatCase{16, fromText(16, "7FFFFFFFFFFFFFFF"), 1, 0, 0, "7FFFFFFFFFFFFFFF"},
-        // Bit 65 of 1/3 is rounded up: the hexadecimal digits show it.
-        FormatCase{16, quotient(1, 3), 1, 1, 0, "0.5555555555555555801"},
-        // The last digit goes up within the radix: 9 to A, F stays.
+        // 16 hexadecimal digits, the last rounded by the 17th (8: half up).
+        FormatCase{16, quotient(1, 3), 1, 1, 0, "0.5555555555555556"},
         FormatCase{16, Real80{0x8888888888888889ULL, 0x3FFF - 13}, 1, 1, 0,
-                   "0.000888888888888888A"},
+                   "0.0008888888888888889"},
         FormatCase{16, Real80{0xFFFFFFFFFFFFFFFFULL, 0x3FFF - 13}, 1, 1, 0,
                    "0.000FFFFFFFFFFFFFFFF"},
         FormatCase{8, fromText(8, "-17.4"), 1, 0, 0, "-17.4"},
         FormatCase{8, powerOf2(62), 1, 0, 0, "400000000000000000000"},
         FormatCase{8, Real80{0xE000000000000000ULL, 0x3FFF - 55}, 1, 1, 1, "0.0000000000000000007"},
-        FormatCase{8, powerOf2(-57), 1, 1, 1, "0.0000000000000000002"},
+        FormatCase{8, powerOf2(-57), 1, 1, 1, "0.0000000000000000001"},
         FormatCase{2, fromText(2, "-101.01"), 1, 0, 0, "-101.01"},
         FormatCase{2, fromText(2, "100000000000000000.1"), 1, 0, 0, "100000000000000000.1"},
         FormatCase{2, Real80{0xC000000000000000ULL, 0x3FFF - 18}, 1, 1, 1, "0.0000000000000000011"},
-        FormatCase{2, powerOf2(-1), 1, 1, 1, "0.1000000000000000001"},
+        FormatCase{2, powerOf2(-1), 1, 1, 1, "0.1000000000000000000"},
         FormatCase{2, powerOf2(62), 1, 0, 0,
                    "100000000000000000000000000000000000000000000000000000000000000"}));
 

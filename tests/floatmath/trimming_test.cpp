@@ -1,84 +1,50 @@
-// Fraction trimming: character rules, in integer and floating-point mode.
+// Fraction trimming: "radix text from-position -> text" for a real's
+// fraction, "exact text from-position -> text" for an exact one.
 #include "floatmath/trimming.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace korvo {
 namespace {
 
-struct TrimCase {
-    std::uint32_t floatMode;
-    std::uint32_t reciprocalMode;
-    const char* text;
-    std::size_t start;
-    const char* expected;
-};
+class Trim : public ::testing::TestWithParam<const char*> {};
 
-class TrimFraction : public ::testing::TestWithParam<TrimCase> {};
-
-TEST_P(TrimFraction, GivesTheExpectedText) {
-    const TrimCase& c = GetParam();
-    CalculatorState s;
-    s.floatMode = c.floatMode;
-    s.reciprocalMode = c.reciprocalMode;
-    std::string text = c.text;
-    trimFraction(s, text, c.start);
-    EXPECT_EQ(text, c.expected) << c.text << " from " << c.start;
+TEST_P(Trim, GivesTheText) {
+    std::istringstream row(GetParam());
+    std::string kind, text, arrow, expected;
+    std::size_t start = 0;
+    row >> kind >> text >> start >> arrow >> expected;
+    if (kind == "exact") {
+        trimExactFraction(text, start);
+    } else {
+        CalculatorState s;
+        s.radix = static_cast<std::uint32_t>(std::stoul(kind));
+        trimFraction(s, text, start);
+    }
+    EXPECT_EQ(text, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(NineZeros, TrimFraction,
-                         ::testing::Values(TrimCase{0, 0, "0.1000000000000000000", 1, "0.1"},
-                                           TrimCase{1, 0, "0.1000000000000000000", 1, "0.1"},
-                                           TrimCase{0, 0, "7.0000000000000000005", 1, "7"},
-                                           TrimCase{1, 0, "7.0000000000000000005", 1, "7"},
-                                           TrimCase{0, 0, "-3.000000000", 2, "-3"},
-                                           // Eight zeros are not nine.
-                                           TrimCase{1, 0, "0.00000000", 1, "0.00000000"},
-                                           // The 1/x key keeps its fraction from the first rule.
-                                           TrimCase{0, 1, "7.0000000000000000005", 1,
-                                                    "7.0000000000000000005"},
-                                           TrimCase{1, 1, "7.0000000000000000005", 1, "7"},
-                                           TrimCase{1, 1, "0.2500000000000000001", 1, "0.25"}));
-
 INSTANTIATE_TEST_SUITE_P(
-    FloatingPointMode, TrimFraction,
-    ::testing::Values(TrimCase{1, 0, "0.5991234000000000000", 1, "0.6"},
-                      TrimCase{1, 0, "0.1239899999999999999", 1, "0.12399"},
-                      TrimCase{1, 0, "1.2000000000000000001", 1, "1.2"},
-                      TrimCase{1, 0, "0.1230000000004", 1, "0.123"},
-                      TrimCase{1, 0, "0.1899", 1, "0.19"}, TrimCase{1, 0, "0.0999", 1, "0.1"},
-                      TrimCase{1, 0, "0.9999999999999999999", 1, "0.9999999999999999999"},
-                      TrimCase{1, 0, "12.30000000004", 2, "12.30000000004"},
-                      TrimCase{1, 0, "0.2500000000000000001", 1, "0.25"},
-                      TrimCase{1, 0, "0.5", 1, "0.5"},
-                      // Radix 16: "F" has no next digit, so the scan goes on.
-                      TrimCase{1, 0, "0.A99", 1, "0.B"}, TrimCase{1, 0, "0.F99", 1, "0.F99"},
-                      TrimCase{1, 0, "0.F99399", 1, "0.F994"},
-                      TrimCase{1, 0, "0.1F99000000000", 1, "0.1F99"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    IntegerMode, TrimFraction,
-    ::testing::Values(TrimCase{0, 0, "0.0500", 1, "0.05"}, TrimCase{0, 0, "0.1050", 1, "0.105"},
-                      TrimCase{0, 0, "0.2500000000000000001", 1, "0.2500000000000000001"},
-                      TrimCase{0, 0, "0.1299", 1, "0.1299"},
-                      // Only characters after the point go; the point stays.
-                      TrimCase{0, 0, "5.00000000", 1, "5."}, TrimCase{0, 0, "100.5", 3, "100.5"}));
-
-// Quotient digits are handed over with the start at the first digit, which
-// is then part of the text the rules look at and cut.
-INSTANTIATE_TEST_SUITE_P(StartAtFirstDigit, TrimFraction,
-                         ::testing::Values(TrimCase{0, 0, "0500", 0, "05"},
-                                           TrimCase{0, 0, "000", 0, ""},
-                                           TrimCase{0, 0, "1000000000", 0, ""},
-                                           TrimCase{0, 0, "100000000", 0, "1"}));
-
-INSTANTIATE_TEST_SUITE_P(Bounds, TrimFraction,
-                         ::testing::Values(TrimCase{1, 0, "12", 5, "12"},
-                                           TrimCase{0, 0, "120", 3, "120"},
-                                           TrimCase{1, 0, "0.", 1, "0."}, TrimCase{0, 0, "", 0, ""},
-                                           TrimCase{1, 0, "0.99", 1, "0.99"}));
+    Rules, Trim,
+    ::testing::Values(
+        // Nine zeros end a real's fraction, but only after its first
+        // significant digit, and past the first digit only from the fourth.
+        "10 0.1000000000000000000 1 -> 0.1", "10 7.0000000000000000005 1 -> 7",
+        "10 0.0000000001000000000 1 -> 0.0000000001", "10 12.30000000004 2 -> 12.30000000004",
+        // Nine nines round up, from the first digit into the integer part;
+        // two nines are digits. Radix 16 has no nines rule.
+        "10 0.1239899999999999999 1 -> 0.12399", "10 12.0990000000000000 2 -> 12.099",
+        "10 -29.99999999999999999 3 -> -30", "10 0.9999999999999999999 1 -> 1",
+        "16 0.1999999999999999A00 1 -> 0.1999999999999999A",
+        // What the significant digits leave as trailing zeros goes.
+        "10 248443396.1349000000 9 -> 248443396.1349", "10 5.000 1 -> 5", "10 0. 1 -> 0.",
+        "10 12 5 -> 12",
+        // An exact fraction loses only its trailing zeros.
+        "exact 2.0000000002000000000 1 -> 2.0000000002",
+        "exact 0.2500000000000000001 1 -> 0.2500000000000000001", "exact 0.0500 1 -> 0.05"));
 
 }  // namespace
 }  // namespace korvo

@@ -51,16 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ArithCase{2, "0.1", Op::Multiply, "0.1", "0.01"},
                       ArithCase{2, "-1.1", Op::Multiply, "10", "-11"}));
 
-// A first operand cut to 19 characters keeps its magnitude: the cut digits
-// come back as zeros even when they were integer digits.
+// Long operands are multiplied whole: every digit of the product is exact.
 INSTANTIATE_TEST_SUITE_P(
     LongFirstOperand, MultiplyDivide,
     ::testing::Values(
-        ArithCase{10, "12345678901234567890123", Op::Multiply, "1.5", "18518518351851851835000"},
-        ArithCase{10, "123456789012345678901.5", Op::Multiply, "2.5", "308641972530864197250"},
-        // Rounded at the cut: the 20th character "5" raises the 19th.
-        ArithCase{10, "1234567890123456789.5", Op::Multiply, "1.5", "1851851835185185185"},
-        ArithCase{10, "12345678901234567895123", Op::Multiply, "0.5", "6172839450617283950000"}));
+        ArithCase{10, "12345678901234567890123", Op::Multiply, "1.5", "18518518351851851835184.5"},
+        ArithCase{10, "123456789012345678901.5", Op::Multiply, "2.5", "308641972530864197253.75"},
+        ArithCase{10, "1234567890123456789.5", Op::Multiply, "1.5", "1851851835185185184.25"},
+        ArithCase{10, "12345678901234567895123", Op::Multiply, "0.5", "6172839450617283947561.5"},
+        // The integer part keeps the low 128 bits of the whole product.
+        ArithCase{16, "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", Op::Multiply, "1.8",
+                  "7FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFE.8"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Division, MultiplyDivide,
@@ -164,7 +165,7 @@ TEST(DivideNumbers, WideIntegerDivisorGoesToTheRealSide) {
     CalculatorState s;
     arith::prepare(s, ArithCase{10, "1", Op::Divide, "4294967296", ""});
     EXPECT_EQ(divideNumbers(s), DivisionOutcome::Done);
-    EXPECT_EQ(s.entryText, "0.0000000002328306436");
+    EXPECT_EQ(s.entryText, "0.0000000002328306437");
     EXPECT_EQ(s.firstReal, s.realValue);
 }
 
@@ -190,8 +191,7 @@ TEST(DivideNumbers, DivisorDigitsJustBelowTwoToThe32StayExact) {
 TEST(ScaledMultiplyDivide, PointIndexAndScales) {
     CalculatorState s;
     EXPECT_EQ(arith::calculate(s, ArithCase{10, "-0.05", Op::Multiply, "0.5", ""}), "-0.025");
-    // "-.025" before the final parse: the point stood after the sign.
-    EXPECT_EQ(s.pointIndex, 1U);
+    EXPECT_EQ(s.pointIndex, 2U);
     EXPECT_EQ(s.firstScale, 2U);
     EXPECT_EQ(s.secondScale, 1U);
     EXPECT_EQ(s.parseLimitMode, 0U);

@@ -61,14 +61,20 @@ INSTANTIATE_TEST_SUITE_P(
             "SeventeenOnes", ones(17), 0, "000" + ones(17), {"0001 1111 1111 1111", "1111"}, 1},
         BlockCase{
             "PointEndsLine", ones(16) + ".01", 0, ones(16) + ".0001", {kFullLine + ".", "0001"}, 1},
-        BlockCase{"SevenLinesAtMost", ones(128), 0, ones(128),
-                  std::vector<std::string>(7, kFullLine), 4},
+        // A cut text ends in a mark.
+        BlockCase{"SevenLinesAtMost",
+                  ones(128),
+                  0,
+                  ones(128),
+                  {kFullLine, kFullLine, kFullLine, kFullLine, kFullLine, kFullLine,
+                   "1111 1111 1111 111>"},
+                  4},
         BlockCase{"GroupCutShortByLimit",
                   ones(108) + ".11",
                   0,
                   ones(108) + ".0011",
                   {kFullLine, kFullLine, kFullLine, kFullLine, kFullLine, kFullLine,
-                   "1111 1111 1111.001"},
+                   "1111 1111 1111.00>"},
                   3}),
     caseName);
 
@@ -86,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   "-" + ones(128),
                   {"-" + kFullLine, kFullLine, kFullLine, kFullLine, kFullLine, kFullLine,
-                   "1111 1111 1111 111"},
+                   "1111 1111 1111 11>"},
                   3}),
     caseName);
 
@@ -108,11 +114,12 @@ TEST(BinaryBlockLines, EmptyTextDrawsNothing) {
 
 TEST(BinaryBlockLines, PointAtTheLimitIsShownAndCounts) {
     // 108 digits, the point as the 109th character and three fraction digits
-    // reach exactly the limit; a fourth fraction digit is cut.
+    // reach exactly the limit; a fourth fraction digit is cut, and the mark
+    // takes the last place.
     std::uint32_t groupCount = 0;
     const std::vector<std::string> lines = groupBinaryLines(ones(108) + ".0101", groupCount);
     ASSERT_EQ(lines.size(), kMostBinaryLines);
-    EXPECT_EQ(lines.back(), "1111 1111 1111.010");
+    EXPECT_EQ(lines.back(), "1111 1111 1111.01>");
 }
 
 }  // namespace

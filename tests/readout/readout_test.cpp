@@ -111,9 +111,15 @@ INSTANTIATE_TEST_SUITE_P(
             "NegativeBinary", Mode::Integer, 2, "-101.1", "-5.1", "-5.1", "-5.1", {"-0101.0001"}},
         // Far wider than the panel: the line keeps the whole text, the front
         // end clips it.
-        LinesCase{"Widest", Mode::Integer, 16, std::string(32, 'F'),
-                  "340282366920938463463374607431768211455", std::string(32, 'F'),
-                  "3" + std::string(42, '7'), std::vector<std::string>(7, kFullLine)}),
+        LinesCase{"Widest",
+                  Mode::Integer,
+                  16,
+                  std::string(32, 'F'),
+                  "340282366920938463463374607431768211455",
+                  std::string(32, 'F'),
+                  "3" + std::string(42, '7'),
+                  {kFullLine, kFullLine, kFullLine, kFullLine, kFullLine, kFullLine,
+                   "1111 1111 1111 111>"}}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,94 @@
+// The percent key: shows first operand x entry x 0.01 without ending the
+// calculation. It computes on limbs in both modes; the pending operation and
+// its first operand stay for "=".
+#include <cstddef>
+#include <string>
+
+#include "calc/entryio.h"
+#include "calc/operands.h"
+#include "calc/operations.h"
+#include "floatmath/realtext.h"
+
+namespace korvo {
+
+namespace {
+
+constexpr std::uint32_t kNoOperation = 0;
+constexpr std::uint32_t kMultiplication = 3;
+constexpr std::size_t kResultCaret = 33;
+
+// a x b on limbs, normalised through its text; the state's operands and
+// pending operation are left as they were. The product is taken as shown,
+// the percentage keeps every digit of its scale (0.70, not 0.7).
+enum class Digits { AsShown, WholeScale };
+
+LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber& b, Digits digits) {
+    const FirstOperandCopy first = keepFirstOperand(s);
+    const std::uint32_t pending = s.pendingOp;
+    s.firstOperand = a;
+    s.limbResult = b;
+    s.pendingOp = kMultiplication;
+    operateOnLimbs(s);
+    s.pendingOp = pending;
+    restoreFirstOperand(s, first);
+    const std::string text =
+        digits == Digits::AsShown ? s.entryText : textsOf(s, s.limbResult).whole;
+    return numberOfText(s, text);
+}
+
+// The number percent takes a share of. In floating-point mode a chain's
+// running result lives in firstReal only: it is taken as its shown digits.
+LimbNumber percentBase(CalculatorState& s) {
+    if (s.floatMode == 0 || s.firstOperandSet == 0) {
+        return s.firstOperand;
+    }
+    const LimbNumber current = s.limbResult;
+    LimbNumber base = s.firstOperand;
+    if (!formatReal(s, s.firstReal, RealText::Echo)) {
+        base = numberOfText(s, std::string(s.entryText));
+    }
+    s.limbResult = current;
+    return base;
+}
+
+}  // namespace
+
+void percentKey(CalculatorState& s, WindowSystem& ws) {
+    // Percent is no real computation: the next real key finds the control
+    // word as this one found it.
+    const X87 unitAsFound = s.fpu;
+    const bool wasTaken = s.firstOperandSet == 1;
+    const LimbNumber product = multiplied(s, percentBase(s), s.limbResult, Digits::AsShown);
+    const LimbNumber percentage =
+        multiplied(s, product, numberOfText(s, ".01"), Digits::WholeScale);
+
+    if (s.pendingOp == kNoOperation) {
+        // Nothing pending: the product is taken as the first operand (in
+        // floating-point mode only when none had been taken).
+        if (s.floatMode == 0) {
+            setFirstOperand(s, product);
+            s.firstReal = realOfText(s, textsOf(s, product).whole);
+        } else if (!wasTaken) {
+            setFirstOperand(s, product);
+            s.firstReal = s.realValue;
+        }
+        s.firstOperandSet = 1;
+    }
+
+    // The percentage is the current number on both sides and on the readout.
+    const NumberTexts shown = textsOf(s, percentage);
+    s.limbResult = percentage;
+    s.realValue = realOfText(s, shown.whole);
+    formatReal(s, s.realValue, RealText::Echo);
+    s.entryText = shown.whole;
+    s.intText = shown.integer;
+    s.fracText = shown.fraction;
+    s.parseRadix = s.radix;
+    s.entryHasPoint = 0;
+    ws.setEntryText(s.entryText);
+    ws.setCaret(kResultCaret);
+    repaintReadout(s, ws);
+    s.fpu = unitAsFound;
+}
+
+}  // namespace korvo
