@@ -235,7 +235,7 @@ check_keyboard() {
     expect_entry 13 "the same keypad digits again, NumLock on"
     click_arc
     keys space Escape 1 s
-    expect_entry "89\.9*[0-9]*" "after a click on Arc, Space is no click and typed keys reach the calculator"
+    expect_entry 90 "after a click on Arc, Space is no click and typed keys reach the calculator"
     click_arc
     keys Escape 9 w F9 ctrl+m Escape ctrl+r
     expect entry "memory=M *" "Ctrl+M"
@@ -272,8 +272,8 @@ check_paste() {
     sevens=$(printf '7%.0s' $(seq 100000))
     put_clipboard "$sevens"
     click_window
-    keys ctrl+v
-    expect_entry "7\{10,34\}" "a 100,000-character paste"
+    keys ctrl+v 5
+    expect_entry 5 "a 100,000-character paste is refused at once"
     put_clipboard 1.5
     click_entry
     keys shift+Insert
