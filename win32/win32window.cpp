@@ -154,7 +154,8 @@ std::string Win32Window::clipboardText() {
         if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data)); chars != nullptr) {
             // Never read past the block, terminated or not, nor more than the
             // paste can ever use.
-            const std::size_t units = std::min(GlobalSize(data) / sizeof(wchar_t), kLongestPaste);
+            const std::size_t units =
+                std::min<std::size_t>(GlobalSize(data) / sizeof(wchar_t), kLongestPaste);
             const int length = static_cast<int>(std::find(chars, chars + units, L'\0') - chars);
             const int bytes =
                 WideCharToMultiByte(CP_UTF8, 0, chars, length, nullptr, 0, nullptr, nullptr);
