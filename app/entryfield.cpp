@@ -39,14 +39,6 @@ bool EntryField::event(QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            // No control is a tab stop: Tab is an ordinary key here.
-            keyPressEvent(key);
-            return true;
-        }
-    }
     return QLineEdit::event(event);
 }
 

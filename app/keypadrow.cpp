@@ -1,9 +1,11 @@
 #include "app/keypadrow.h"
 
-#include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QToolButton>
 
+#include "app/crispface.h"
+#include "app/picturekey.h"
 #include "app/resources.h"
 #include "app/shortcuthint.h"
 
@@ -17,16 +19,16 @@ constexpr int kFaceHeight = 15;
 }  // namespace
 
 KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
-    const QPixmap faces = resourcePixmap(keypadBitmap(row).data(), "BMP");
+    const QImage faces = resourcePixmap(keypadBitmap(row).data(), "BMP").toImage();
     for (const KeypadKey& k : keypadKeys()) {
         if (k.row != row) {
             continue;
         }
-        auto* button = new QToolButton(this);
+        auto* button = new PictureKey(this);
         const QString name = QString::fromLatin1(k.name);
         button->setAccessibleName(name);
         describeShortcut(button, name, k.commandId);
-        button->setIcon(QIcon(faces.copy(kFaceWidth * k.column, 0, kFaceWidth, kFaceHeight)));
+        button->setIcon(crispFace(faces.copy(kFaceWidth * k.column, 0, kFaceWidth, kFaceHeight)));
         button->setIconSize(QSize(kFaceWidth, kFaceHeight));
         button->setGeometry(kKeyPitch * k.column, kKeyTop, kKeyWidth, kKeyHeight);
         // A click leaves the keyboard focus where it was.

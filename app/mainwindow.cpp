@@ -9,8 +9,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include "app/aboutdialog.h"
+#include "app/accessiblenames.h"
+#include "app/announcer.h"
 #include "app/clientarea.h"
 #include "app/compactstyle.h"
 #include "app/entryfield.h"
@@ -19,6 +22,7 @@
 #include "app/qtwindowsystem.h"
 #include "app/resources.h"
 #include "app/shortcuthint.h"
+#include "app/tabnavigation.h"
 #include "app/x11repeat.h"
 #include "calc/commandids.h"
 #include "calc/dispatcher.h"
@@ -46,10 +50,13 @@ CalculatorWindow::CalculatorWindow()
                             platform.startsWith(QStringLiteral("wayland")));
     area_->setKeyFlow(keys_.get());
     controls_.entry->setKeyFlow(keys_.get());
+    announcer_ = std::make_unique<EntryAnnouncer>(controls_.entry, area_);
+    enableTabNavigation(controls_, area_, *keys_);
 
     buildMenus();
     addShortcuts();
     connectControls();
+    nameControls(controls_, area_);
     // Fixed size: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(200, 68);
@@ -64,21 +71,37 @@ void CalculatorWindow::command(std::uint32_t id) {
 
 void CalculatorWindow::buildMenus() {
     QMenuBar* bar = menuBar();
+    bar->setAccessibleName(QStringLiteral("Menu"));
     bar->addAction(QStringLiteral("&Close"), this, [this] { quit_(); });
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    // The text after the tab is the menu's shortcut column; the shortcuts
-    // themselves belong to the window (they are checked as they act).
-    cut_ = edit->addAction(QStringLiteral("&Cut\tCtrl+x"), this, [this] { command(cmd::kCut); });
-    copy_ = edit->addAction(QStringLiteral("&Copy\tCtrl+c"), this, [this] { command(cmd::kCopy); });
-    edit->addAction(QStringLiteral("&Paste\tCtrl+v"), this, [this] { command(cmd::kPasteMenu); });
+    // The items show their shortcuts and name them to screen readers; the
+    // shortcuts themselves belong to the window (they are checked as they
+    // act), so the items' own act only inside the open menu.
+    const auto item = [this, edit](const char* text, QKeyCombination keys, std::uint32_t id) {
+        QAction* action =
+            edit->addAction(QString::fromLatin1(text), this, [this, id] { command(id); });
+        action->setShortcut(QKeySequence(keys));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        return action;
+    };
+    cut_ = item("&Cut", Qt::CTRL | Qt::Key_X, cmd::kCut);
+    copy_ = item("&Copy", Qt::CTRL | Qt::Key_C, cmd::kCopy);
+    item("&Paste", Qt::CTRL | Qt::Key_V, cmd::kPasteMenu);
 
+    // Info and About open after the item's action has returned: a screen
+    // reader that triggers them gets its answer before the box opens.
     QMenu* information = bar->addMenu(QStringLiteral("&Information"));
-    information->addAction(QStringLiteral("&Info"), this, [this] { command(cmd::kInfo); });
-    information->addAction(QStringLiteral("&About"), this, [this] { showAbout(); });
+    information->addAction(QStringLiteral("&Info"), this, [this] {
+        QTimer::singleShot(0, this, [this] { command(cmd::kInfo); });
+    });
+    information->addAction(QStringLiteral("&About"), this,
+                           [this] { QTimer::singleShot(0, this, [this] { showAbout(); }); });
 
     for (QMenu* menu : {edit, information}) {
         connect(menu, &QMenu::aboutToShow, this, [this] { updateEditItems(); });
+        // A screen reader names an open pop-up by its title.
+        menu->setWindowTitle(menu->title().remove(QLatin1Char('&')));
     }
 }
 

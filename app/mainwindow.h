@@ -15,6 +15,7 @@ class QAction;
 namespace korvo::app {
 
 class ClientArea;
+class EntryAnnouncer;
 class KeyFlow;
 class QtWindowSystem;
 
@@ -53,6 +54,7 @@ class CalculatorWindow : public QMainWindow {
     WindowControls controls_;
     std::unique_ptr<QtWindowSystem> ws_;
     std::unique_ptr<KeyFlow> keys_;
+    std::unique_ptr<EntryAnnouncer> announcer_;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;
     std::function<void()> quit_;

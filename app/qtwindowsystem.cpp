@@ -36,12 +36,14 @@ void QtWindowSystem::setEntryText(std::string_view text) {
     c_.entry->setCursorPosition(0);
 }
 
+// The calculator blanks the indicators with a row of spaces; the boxes hold
+// none of them, which looks the same but is not read out as text.
 void QtWindowSystem::setOperatorIndicator(std::string_view text) {
-    c_.operatorIndicator->setText(fromText(text));
+    c_.operatorIndicator->setText(fromText(text).trimmed());
 }
 
 void QtWindowSystem::setMemoryIndicator(std::string_view text) {
-    c_.memoryIndicator->setText(fromText(text));
+    c_.memoryIndicator->setText(fromText(text).trimmed());
 }
 
 void QtWindowSystem::setCaret(std::size_t position) {

@@ -38,6 +38,8 @@ constexpr int kSystemFontCell = 16;
 
 constexpr std::array<const char*, 4> kValueNames{"Decimal value", "Hexadecimal value",
                                                  "Octal value", "Binary value"};
+constexpr std::array<const char*, 4> kValueBases{"The number in base 10", "The number in base 16",
+                                                 "The number in base 8", "The number in base 2"};
 
 }  // namespace
 
@@ -69,9 +71,12 @@ QFont labelFont() {
 
 ReadoutPanel::ReadoutPanel(QWidget* parent, QColor panelColour)
     : QGroupBox(parent), panelColour_(panelColour) {
+    installReadOnlyTextAccessibility();
+    setAccessibleName(QStringLiteral("Readout"));
     for (std::size_t i = 0; i < values_.size(); ++i) {
-        auto* value = new QWidget(this);
+        auto* value = new ReadOnlyText(this);
         value->setAccessibleName(QString::fromLatin1(kValueNames.at(i)));
+        value->setAccessibleDescription(QString::fromLatin1(kValueBases.at(i)));
         value->setToolTip(QString::fromLatin1(kValueNames.at(i)));
         value->hide();  // shown once there is a value to name
         values_.at(i) = value;
@@ -95,10 +100,10 @@ void ReadoutPanel::describeLines() {
     const std::array<const PictureLine*, 3> lines{&p.decimal, &p.hexadecimal, &p.octal};
     for (std::size_t i = 0; i < lines.size(); ++i) {
         values_.at(i)->setGeometry(toQRect(lines.at(i)->rect));
-        values_.at(i)->setAccessibleDescription(latin1(lines.at(i)->text));
+        values_.at(i)->setText(latin1(lines.at(i)->text));
         values_.at(i)->show();
     }
-    QWidget* binary = values_.back();
+    ReadOnlyText* binary = values_.back();
     if (p.binary.empty()) {
         binary->hide();
         return;
@@ -110,7 +115,7 @@ void ReadoutPanel::describeLines() {
         texts << latin1(line.text);
     }
     binary->setGeometry(block);
-    binary->setAccessibleDescription(texts.join(QLatin1Char(' ')));
+    binary->setText(texts.join(QLatin1Char(' ')));
     binary->show();
 }
 

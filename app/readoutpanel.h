@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+#include "app/readonlytext.h"
 #include "readout/readoutpicture.h"
 
 namespace korvo::app {
@@ -31,8 +32,8 @@ class ReadoutPanel : public QGroupBox {
     std::optional<QFont> numberFont_;  // made for the first picture, then kept
     std::optional<QFont> labelFont_;
     // Non-painting stand-ins for the four values, so that tooltips and
-    // screen readers can name them.
-    std::array<QWidget*, 4> values_{};
+    // screen readers can name and read them.
+    std::array<ReadOnlyText*, 4> values_{};
 };
 
 // A 0x00BBGGRR colour as Qt's.

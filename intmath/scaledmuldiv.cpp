@@ -1,7 +1,8 @@
 // Multiplication and division of numbers with fractions: both operands lose
 // their points (the scales are remembered), the integers are multiplied or
 // divided, and the point is put back. A product is exact: both operands are
-// multiplied whole and rounded once, at the 20th fraction digit.
+// multiplied whole and rounded once, at the 20th fraction digit. A quotient
+// takes its dividend whole, however many digits it has.
 #include "intmath/muldiv.h"
 
 #include <algorithm>
@@ -32,13 +33,6 @@ std::uint32_t digitOf(char c) {
 char digitChar(std::uint32_t d) {
     return d < kFirstLetterDigit ? static_cast<char>('0' + d)
                                  : static_cast<char>('A' + (d - kFirstLetterDigit));
-}
-
-// limbResult's integer part x radix^count, the full 128 bits.
-void scaleByRadix(CalculatorState& s, std::uint32_t count) {
-    const Limbs4 factor = powerOfRadix(s, s.radix, count);
-    const Limbs4 scaled = multiplyGroups(s, integerOf(s.limbResult), factor);
-    std::copy(scaled.begin(), scaled.end(), s.limbResult.limbs.begin());
 }
 
 // Copies the quotient in formatText into entryText with its point `shift`
@@ -141,6 +135,42 @@ void exactProduct(CalculatorState& s) {
     trimExactFraction(s.entryText, point);
 }
 
+// The quotient of two digit integers as text: the integer digits, a point and
+// up to 19 fraction digits, the last raised by one (carried through the
+// digits) when the expansion was cut with something left over. The dividend
+// may be far wider than 128 bits; the divisor fits one limb.
+std::string quotientText(WideInt dividend, std::uint32_t divisor, std::uint32_t radix) {
+    std::uint64_t remainder = dividend.divideBy(divisor);
+    std::string text;
+    do {
+        text.insert(text.begin(), digitChar(dividend.divideBy(radix)));
+    } while (!dividend.isZero());
+    if (remainder == 0) {
+        return text;
+    }
+    text += '.';
+    for (std::uint32_t count = 0; remainder != 0 && count < kFractionDigits; ++count) {
+        const std::uint64_t scaled = remainder * radix;
+        text += digitChar(static_cast<std::uint32_t>(scaled / divisor));
+        remainder = scaled % divisor;
+    }
+    if (remainder == 0) {
+        return text;
+    }
+    for (std::size_t i = text.size(); i-- > 0;) {
+        if (text[i] == '.') {
+            continue;
+        }
+        const std::uint32_t d = digitOf(text[i]) + 1;
+        if (d < radix) {
+            text[i] = digitChar(d);
+            return text;
+        }
+        text[i] = '0';
+    }
+    return "1" + text;
+}
+
 }  // namespace
 
 void scaledMultiplyDivide(CalculatorState& s) {
@@ -155,25 +185,20 @@ void scaledMultiplyDivide(CalculatorState& s) {
     s.secondScale = s.fracText.empty() ? 0 : s.limbResult.fracDigits;
     const bool negative = s.firstOperand.negative != s.limbResult.negative;
 
-    s.workText = s.firstIntText + s.firstFracText;
-    parseNumber(s);
-    // After this the first scale is how far the quotient's point moves.
+    // Both operands without their points; the dividend is taken whole, so a
+    // long fraction never pushes it past 128 bits. After this the first scale
+    // is how far the quotient's point moves.
+    WideInt dividend = WideInt::fromDigits(s.firstIntText + s.firstFracText, s.radix);
     if (s.firstScale >= s.secondScale) {
         s.firstScale -= s.secondScale;
     } else {
-        scaleByRadix(s, s.secondScale - s.firstScale);
+        dividend = dividend.times(
+            WideInt::fromDigits("1" + std::string(s.secondScale - s.firstScale, '0'), s.radix));
         s.firstScale = 0;
     }
-    s.firstOperand = s.limbResult;
-
-    s.workText = s.intText + s.fracText;
-    parseNumber(s);
-    alignOperands(s);
-    s.quotientOnly = 0;
-    limbDivide(s);
-    std::copy(s.quotientLimbs.begin(), s.quotientLimbs.end(), s.limbResult.limbs.begin());
-    s.limbResult.negative = negative ? 1 : 0;
-    formatNumber(s);
+    const std::uint32_t divisor =
+        WideInt::fromDigits(s.intText + s.fracText, s.radix).low128().back();
+    s.formatText = (negative ? "-" : "") + quotientText(dividend, divisor, s.radix);
     placePoint(s, s.firstScale);
 
     // Moving the point can leave more than 19 fraction digits.

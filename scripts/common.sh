@@ -4,8 +4,8 @@ set -euo pipefail
 
 KORVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KORVO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-                qt6-base-dev qt6-qpa-plugins libx11-dev fonts-liberation desktop-file-utils
-                appstream man-db)
+                libgmp-dev libmpfr-dev qt6-base-dev qt6-qpa-plugins libx11-dev fonts-liberation
+                desktop-file-utils appstream man-db)
 
 korvo_as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

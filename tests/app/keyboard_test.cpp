@@ -228,7 +228,8 @@ class KeyboardTest : public QObject {
         QCOMPARE(f_->key(QStringLiteral("Memory add"))->accessibleDescription(),
                  QStringLiteral("Shortcut: Ctrl+P"));
         QCOMPARE(f_->controls().floatingPoint->toolTip(), QStringLiteral("Floating Point (F3)"));
-        QCOMPARE(f_->controls().clearAll->accessibleDescription(), QStringLiteral("Shortcut: Esc"));
+        QVERIFY(f_->controls().clearAll->accessibleDescription().endsWith(
+            QStringLiteral("Shortcut: Esc")));
     }
 
   private:

@@ -19,15 +19,19 @@ QAction* menuItem(const WindowFixture& f, int menu, int item) {
     return f.window->menuBar()->actions().at(menu)->menu()->actions().at(item);
 }
 
-// Runs `act`, and `handle` on the top-level widget of type Box once it shows.
+// Runs `act`, and `handle` on the top-level widget of type Box once it shows
+// (the menu items open their boxes after their actions return).
 template <typename Box, typename Handle>
 void whileOpen(const std::function<void()>& act, Handle handle) {
-    QTimer::singleShot(0, [handle] {
+    act();
+    bool handled = false;
+    QTimer::singleShot(0, [handle, &handled] {
         Box* box = nullptr;
         QTRY_VERIFY((box = qobject_cast<Box*>(QApplication::activeWindow())) != nullptr);
         handle(box);
+        handled = true;
     });
-    act();
+    QTRY_VERIFY(handled);
 }
 
 }  // namespace

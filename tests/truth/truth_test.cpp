@@ -1,0 +1,415 @@
+// Random key sequences whose true value is known exactly, run through the
+// calculator: the number shown must be that value. Integer mode must show it
+// digit for digit (quotients: 19 fraction digits, the last raised; products and
+// powers keep the low 128 bits of the integer part); reals must agree to about
+// 19 significant digits. KORVO_TRUTH_SEED and KORVO_TRUTH_COUNT choose another
+// seed and another number of sequences.
+#include <gmpxx.h>
+#include <gtest/gtest.h>
+#include <mpfr.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "cli/driver.h"
+#include "cli/output.h"
+
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+mpz_class pow10(unsigned n) {
+    mpz_class p;
+    mpz_ui_pow_ui(p.get_mpz_t(), 10, n);
+    return p;
+}
+
+// A decimal text ("-12.5") as an exact rational.
+mpq_class decimalValue(const std::string& text) {
+    std::string digits;
+    unsigned scale = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.') {
+            point = true;
+        } else {
+            digits += c;
+            scale += point ? 1 : 0;
+        }
+    }
+    const std::size_t sign = digits.rfind('-', 0) == 0 ? 1 : 0;
+    if (digits.size() == sign || digits.find_first_not_of("0123456789", sign) != std::string::npos) {
+        return mpq_class(1, 7);  // not a number: never a true value here
+    }
+    mpq_class value(mpz_class(digits, 10), pow10(scale));
+    value.canonicalize();
+    return value;
+}
+
+// Integer mode's quotient: 19 fraction digits, the last raised when digits were cut.
+mpq_class quotient19(const mpq_class& a, const mpq_class& b) {
+    const mpq_class q = a / b;
+    const mpz_class scaled = abs(q.get_num()) * pow10(19);
+    mpz_class digits = scaled / q.get_den();
+    if (digits * q.get_den() != scaled) {
+        digits += 1;
+    }
+    mpq_class result(sgn(q) < 0 ? mpz_class(-digits) : digits, pow10(19));
+    result.canonicalize();
+    return result;
+}
+
+// A product in integer mode: 19 fraction digits rounded at the 20th, and the
+// integer part wrapped at 128 bits.
+mpq_class product(const mpq_class& a, const mpq_class& b) {
+    const mpq_class v = a * b;
+    const mpz_class scaled = (abs(v.get_num()) * pow10(20) / v.get_den() + 5) / 10;
+    const mpz_class whole = scaled / pow10(19);
+    const mpz_class fraction = scaled - whole * pow10(19);
+    mpq_class magnitude((whole % (mpz_class(1) << 128)) * pow10(19) + fraction, pow10(19));
+    magnitude.canonicalize();
+    return sgn(v) < 0 ? mpq_class(-magnitude) : magnitude;
+}
+
+std::string decimal(const mpq_class& v) {
+    mp_exp_t exponent = 0;
+    const std::string digits = mpf_class(v, 256).get_str(exponent, 10, 25);
+    return digits + " e" + std::to_string(exponent);
+}
+
+struct Case {
+    Tokens tokens;
+    mpq_class truth;
+    double tolerance = 0;   // reals: relative to the scale; 0: integer mode
+    mpq_class allowed = 0;  // integer mode: how far from the truth it may be
+    mpq_class scale = 1;    // the largest magnitude the sequence went through
+};
+
+class Generator {
+  public:
+    explicit Generator(std::uint64_t seed) : random_(seed) {}
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    // Types a number of up to maxInt + 1 integer and maxFrac fraction digits.
+    mpq_class number(Tokens& tokens, int maxInt, int maxFrac, bool sign = true) {
+        std::string text = std::to_string(1 + below(9));
+        for (int i = below(maxInt + 1); i > 0; --i) {
+            text += static_cast<char>('0' + below(10));
+        }
+        if (maxFrac > 0 && below(2) == 0) {
+            text += '.';
+            for (int i = 1 + below(maxFrac); i > 0; --i) {
+                text += static_cast<char>('0' + below(10));
+            }
+        }
+        for (const char c : text) {
+            tokens.emplace_back(1, c);
+        }
+        if (sign && below(4) == 0) {
+            tokens.emplace_back("+/-");
+            return -decimalValue(text);
+        }
+        return decimalValue(text);
+    }
+    void digits(Tokens& tokens, const mpz_class& n, int base) {
+        for (const char c : n.get_str(base)) {
+            tokens.emplace_back(1, static_cast<char>(std::toupper(c)));
+        }
+    }
+
+  private:
+    std::mt19937_64 random_;
+};
+
+// f(v) at 256 bits.
+mpq_class exactly(int (*f)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t), const mpq_class& v) {
+    mpfr_t x;
+    mpfr_t y;
+    mpfr_inits2(256, x, y, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_q(x, v.get_mpq_t(), MPFR_RNDN);
+    f(y, x, MPFR_RNDN);
+    mpq_class result;
+    mpfr_get_q(result.get_mpq_t(), y);
+    mpfr_clears(x, y, static_cast<mpfr_ptr>(nullptr));
+    return result;
+}
+
+const mpq_class kDegree = [] {
+    mpfr_t pi;
+    mpfr_init2(pi, 256);
+    mpfr_const_pi(pi, MPFR_RNDN);
+    mpq_class q;
+    mpfr_get_q(q.get_mpq_t(), pi);
+    mpfr_clear(pi);
+    return mpq_class(q / 180);
+}();
+
+// Chains of + - x / with decimals, doubled operator keys among them. Integer
+// mode keeps sums and products exact; each quotient may be one unit off in its
+// 19th fraction digit (raised, or rounded when its point moved), and that
+// error is carried through the rest of the chain as a bound.
+Case chain(Generator& g, bool floatMode) {
+    static const char* const kOps[] = {"+", "-", "x", "/"};
+    const mpq_class ulp(1, pow10(19));
+    Case c;
+    if (floatMode) {
+        c.tokens.emplace_back("Float");
+    }
+    mpq_class value = g.number(c.tokens, 5, 4);
+    mpq_class bound = 0;
+    c.scale = std::max(c.scale, mpq_class(abs(value)));
+    const auto multiply = [&](const mpq_class& by, const mpq_class& byBound) {
+        bound = bound * abs(by) + byBound * abs(value) + bound * byBound;
+        value *= by;
+        if (mpq_class(value * pow10(19)).get_den() != 1) {
+            bound += ulp / 2;  // the 20th digit rounds the 19th
+        }
+    };
+    for (int steps = 1 + g.below(4); steps > 0; --steps) {
+        const int op = g.below(4);
+        if (op != 3 && g.below(6) == 0) {  // the running result is the operand too
+            c.tokens.emplace_back(kOps[op]);
+            if (op == 2) {
+                multiply(mpq_class(value), mpq_class(bound));
+            } else {
+                value = op == 0 ? mpq_class(value + value) : mpq_class(0);
+                bound = op == 0 ? mpq_class(2 * bound) : mpq_class(0);
+            }
+        }
+        c.tokens.emplace_back(kOps[op]);
+        const mpq_class operand = g.number(c.tokens, op == 3 ? 3 : 5, 4);
+        if (op == 2) {
+            multiply(operand, 0);
+        } else if (op == 3) {
+            bound = bound / abs(operand) + ulp;
+            value /= operand;
+        } else {
+            value = op == 0 ? mpq_class(value + operand) : mpq_class(value - operand);
+        }
+        c.scale = std::max({c.scale, mpq_class(abs(value)), mpq_class(abs(operand))});
+    }
+    c.tokens.emplace_back("=");
+    c.truth = value;
+    c.allowed = bound;
+    c.tolerance = floatMode ? 1e-17 : 0;
+    return c;
+}
+
+// Percent in a chain; percent after a result takes that operation's first operand.
+Case percent(Generator& g) {
+    Case c;
+    const mpq_class a = g.number(c.tokens, 4, 2, false);
+    const int op = g.below(3);
+    c.tokens.emplace_back(op == 0 ? "+" : op == 1 ? "-" : "x");
+    const mpq_class b = g.number(c.tokens, 2, 2, false);
+    if (op == 2) {
+        c.tokens.insert(c.tokens.end(), {"=", "CE"});
+        const mpq_class p = g.number(c.tokens, 2, 1, false);
+        c.tokens.emplace_back("%");
+        c.truth = a * p / 100;
+    } else {
+        c.tokens.insert(c.tokens.end(), {"%", "="});
+        c.truth = op == 0 ? mpq_class(a + a * b / 100) : mpq_class(a - a * b / 100);
+    }
+    return c;
+}
+
+// HYP and x^N after a chain, and a chain's result kept by MS.
+Case afterChain(Generator& g, bool floatMode) {
+    Case c;
+    if (floatMode) {
+        c.tokens.emplace_back("Float");
+    }
+    const mpq_class a = g.number(c.tokens, 3, 2, false);
+    const bool divide = g.below(2) == 0;
+    c.tokens.emplace_back(divide ? "/" : "+");
+    const mpq_class b = g.number(c.tokens, 2, 1, false);
+    const mpq_class first = divide ? (floatMode ? mpq_class(a / b) : quotient19(a, b)) : mpq_class(a + b);
+    c.tolerance = 1e-17;
+    switch (g.below(3)) {
+        case 0: {
+            c.tokens.emplace_back("HYP");
+            const mpq_class h = g.number(c.tokens, 2, 1, false);
+            c.truth = exactly(mpfr_sqrt, first * first + h * h);
+            break;
+        }
+        case 1: {
+            c.tokens.emplace_back("x^N");
+            const int n = 2 + g.below(3);
+            c.tokens.emplace_back(std::to_string(n));
+            mpz_class den;
+            mpz_pow_ui(den.get_mpz_t(), first.get_den().get_mpz_t(), n);
+            mpz_class num;
+            mpz_pow_ui(num.get_mpz_t(), first.get_num().get_mpz_t(), n);
+            c.truth = mpq_class(num, den);
+            break;
+        }
+        default: {
+            c.tokens.emplace_back(divide ? "/" : "+");
+            c.tokens.insert(c.tokens.end(), {"MS", "Clear", "MR"});
+            c.truth = first;
+            c.tolerance = floatMode ? 1e-17 : 0;
+            c.allowed = divide ? mpq_class(1, pow10(19)) : mpq_class(0);
+        }
+    }
+    c.tokens.emplace_back("=");
+    return c;
+}
+
+// Memory sums, and long results typed again in another base.
+Case memoryAndBases(Generator& g) {
+    Case c;
+    switch (g.below(4)) {
+        case 0: {
+            c.truth = g.number(c.tokens, 12, 4);
+            c.tokens.emplace_back("MS");
+            for (int i = 1 + g.below(3); i > 0; --i) {
+                const mpq_class n = g.number(c.tokens, 12, 4);
+                const bool add = g.below(2) == 0;
+                c.tokens.emplace_back(add ? "M+" : "M-");
+                c.truth = add ? mpq_class(c.truth + n) : mpq_class(c.truth - n);
+            }
+            c.tokens.insert(c.tokens.end(), {"Clear", "MR"});
+            break;
+        }
+        case 1: {  // radix^N + 1, then 1 more, shown whole in decimal
+            static const char* const kBases[] = {"Bin", "Oct", "Hex", "Dec"};
+            static const int kRadix[] = {2, 8, 16, 10};
+            static const int kMaxExponent[] = {127, 42, 31, 38};
+            const int which = g.below(4);
+            const int n = 1 + g.below(kMaxExponent[which]);
+            c.tokens.insert(c.tokens.end(), {kBases[which], "1", "0", "x^N"});
+            g.digits(c.tokens, n, kRadix[which]);
+            c.tokens.insert(c.tokens.end(), {"=", "+", "1", "="});
+            mpz_class p;
+            mpz_ui_pow_ui(p.get_mpz_t(), kRadix[which], n);
+            c.truth = mpq_class(p + 1);
+            break;
+        }
+        case 2: {  // a whole power keeps the low 128 bits
+            const int base = 2 + g.below(30);
+            const int n = 1 + g.below(120);
+            g.digits(c.tokens, base, 10);
+            c.tokens.emplace_back("x^N");
+            g.digits(c.tokens, n, 10);
+            c.tokens.emplace_back("=");
+            mpz_class p;
+            mpz_ui_pow_ui(p.get_mpz_t(), base, n);
+            c.truth = mpq_class(p % (mpz_class(1) << 128));
+            break;
+        }
+        default: {  // an integer through all four bases and back
+            c.truth = g.number(c.tokens, 30, 0);
+            static const char* const kOrders[][3] = {{"Hex", "Oct", "Bin"}, {"Bin", "Hex", "Oct"}, {"Oct", "Bin", "Hex"}};
+            const auto& order = kOrders[g.below(3)];
+            c.tokens.insert(c.tokens.end(), {order[0], order[1], order[2], "Dec"});
+        }
+    }
+    return c;
+}
+
+// Functions at typical values, and degree trigonometry at textbook angles.
+Case function(Generator& g) {
+    Case c;
+    c.tolerance = 2e-17;
+    if (g.below(2) == 0) {
+        static const int kAngles[] = {0, 15, 30, 45, 60, 75, 90, 120, 135, 150, 210, 225, 300, 330};
+        const mpq_class angle = kAngles[g.below(14)];
+        g.digits(c.tokens, angle.get_num(), 10);
+        const int f = g.below(3);
+        c.tokens.emplace_back(f == 0 ? "Sin" : f == 1 ? "Cos" : "Tan");
+        const auto fn = f == 0 ? mpfr_sin : f == 1 ? mpfr_cos : mpfr_tan;
+        if (f == 2 && (angle == 90)) {
+            c.tokens.back() = "Sin";
+            c.truth = 1;
+            return c;
+        }
+        c.truth = exactly(fn, angle * kDegree);
+        if (g.below(2) == 0 && f != 2) {  // and back: Arc of the shown sine or cosine
+            static const char* const kSines[] = {"0.5", "1", "0"};
+            const std::string x = kSines[g.below(3)];
+            const bool negative = g.below(2) == 0;
+            c.tokens = {"Arc"};
+            for (const char ch : x) {
+                c.tokens.emplace_back(1, ch);
+            }
+            if (negative) {
+                c.tokens.emplace_back("+/-");
+            }
+            c.tokens.emplace_back(f == 0 ? "Sin" : "Cos");
+            const mpq_class v = negative ? mpq_class(-decimalValue(x)) : decimalValue(x);
+            c.truth = mpq_class(exactly(f == 0 ? mpfr_asin : mpfr_acos, v) / kDegree);
+        }
+        return c;
+    }
+    const int f = g.below(7);
+    const mpq_class x = g.number(c.tokens, f >= 4 ? 0 : 4, 3, f >= 4);
+    static const char* const kKeys[] = {"sqrt", "x^2", "1/x", "Log", "2^x", "10^x", "e^x"};
+    c.tokens.emplace_back(kKeys[f]);
+    switch (f) {
+        case 0: c.truth = exactly(mpfr_sqrt, x); break;
+        case 1: c.truth = product(x, x); c.tolerance = 0; break;
+        case 2: c.truth = 1 / x; c.allowed = mpq_class(1, pow10(19)); c.tolerance = 0; break;
+        case 3: c.truth = exactly(mpfr_log10, x); break;
+        case 4: c.truth = exactly(mpfr_exp2, x); break;
+        case 5: c.truth = exactly(mpfr_exp10, x); break;
+        default: c.truth = exactly(mpfr_exp, x);
+    }
+    return c;
+}
+
+// Reals may lose what the trimming removes: a run of nine zeros or nines.
+bool trimmable(const mpq_class& truth) {
+    mpf_class f(truth, 256);
+    mp_exp_t exponent = 0;
+    const std::string digits = f.get_str(exponent, 10, 19);
+    return digits.find("000000000") != std::string::npos || digits.find("999999999") != std::string::npos;
+}
+
+TEST(Truth, ShownNumbersAreTrue) {
+    const char* seedText = std::getenv("KORVO_TRUTH_SEED");
+    const char* countText = std::getenv("KORVO_TRUTH_COUNT");
+    const std::uint64_t seed = seedText != nullptr ? std::strtoull(seedText, nullptr, 10) : 20261207;
+    const long count = countText != nullptr ? std::strtol(countText, nullptr, 10) : 3000;
+    Generator g(seed);
+    int failures = 0;
+    for (long i = 0; i < count && failures < 20; ++i) {
+        const int kind = g.below(7);
+        const Case c = kind < 2   ? chain(g, kind == 1)
+                       : kind == 2 ? percent(g)
+                       : kind < 5  ? afterChain(g, kind == 4)
+                       : kind == 5 ? memoryAndBases(g)
+                                   : function(g);
+        korvo::CalculatorState s;
+        korvo::HeadlessWindow ws;
+        for (const std::string& token : c.tokens) {
+            korvo::cli::perform(*korvo::cli::parseToken(token), s, ws);
+        }
+        const std::string block = korvo::cli::textBlock(ws);
+        const auto at = block.find("\ndec: ") + 6;
+        const std::string shown = block.substr(at, block.find('\n', at) - at);
+        const mpq_class value = decimalValue(shown);
+        const mpq_class error = abs(value - c.truth);
+        const mpq_class scale = std::max({c.scale, mpq_class(abs(c.truth))});
+        const bool outOfRange = ws.entryText().rfind("**", 0) == 0;
+        if (c.tolerance == 0 && scale >= mpq_class(mpz_class(1) << 127)) {
+            continue;  // a chain that wrapped: the powers check the wrap
+        }
+        const bool ok = c.tolerance == 0 ? error <= c.allowed && !outOfRange
+                        : outOfRange ? scale >= mpq_class(pow10(17))
+                                     : error <= c.tolerance * scale || (trimmable(c.truth) && error <= 1e-9 * scale);
+        if (!ok) {
+            std::string line;
+            for (const std::string& token : c.tokens) {
+                line += " " + token;
+            }
+            ADD_FAILURE() << "korvocalc-cli" << line << "\n  shows " << shown << ", true value 0."
+                          << decimal(c.truth);
+            ++failures;
+        }
+    }
+}
+
+}  // namespace
