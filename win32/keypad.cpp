@@ -81,16 +81,10 @@ void createKeypad(Shell& shell, HWND mainWindow) {
         // The panels share one class, so the procedure replaced is the same
         // for all five.
         shell.keypadPanelBaseProc = subclassWindow(panel, &keypadPanelProc);
-        HWND toolbar =
-            CreateToolbarEx(panel, WS_CHILD | WS_VISIBLE | CCS_NODIVIDER | TBSTYLE_TOOLTIPS,
-                            static_cast<UINT>(row.bitmapId), kKeysPerRow, shell.appInstance,
-                            static_cast<UINT_PTR>(row.bitmapId), row.buttons.data(), kEntriesPerRow,
-                            kKeySize, kKeySize, kKeySize, kKeySize, sizeof(TBBUTTON));
-        // Tips show in the inactive window too, as the switches' do.
-        HWND tips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
-        if (tips != nullptr) {
-            SetWindowLongPtrA(tips, GWL_STYLE, GetWindowLongPtrA(tips, GWL_STYLE) | TTS_ALWAYSTIP);
-        }
+        CreateToolbarEx(panel, WS_CHILD | WS_VISIBLE | CCS_NODIVIDER | TBSTYLE_TOOLTIPS,
+                        static_cast<UINT>(row.bitmapId), kKeysPerRow, shell.appInstance,
+                        static_cast<UINT_PTR>(row.bitmapId), row.buttons.data(), kEntriesPerRow,
+                        kKeySize, kKeySize, kKeySize, kKeySize, sizeof(TBBUTTON));
         top += kRowPitch;
     }
 }

@@ -26,6 +26,18 @@ void fill(std::array<Char, N>& buffer, const std::string& text) {
     buffer.at(length) = Char{};
 }
 
+// A keypad panel's toolbar shows its tips in the inactive window too, as
+// the switches do.
+void alwaysShowKeypadTips(HWND panel) {
+    HWND toolbar = GetWindow(panel, GW_CHILD);
+    HWND tips = toolbar == nullptr
+                    ? nullptr
+                    : reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+    if (tips != nullptr) {
+        SetWindowLongPtrA(tips, GWL_STYLE, GetWindowLongPtrA(tips, GWL_STYLE) | TTS_ALWAYSTIP);
+    }
+}
+
 }  // namespace
 
 void addSwitchTips(const Shell& shell, HWND mainWindow) {
@@ -37,6 +49,9 @@ void addSwitchTips(const Shell& shell, HWND mainWindow) {
         std::array<char, 16> className{};
         GetClassNameA(control, className.data(), static_cast<int>(className.size()));
         std::string text = tipText(static_cast<std::uint32_t>(GetDlgCtrlID(control)));
+        if (lstrcmpiA(className.data(), "Static") == 0) {
+            alwaysShowKeypadTips(control);
+        }
         if (text.empty() || lstrcmpiA(className.data(), "Button") != 0) {
             continue;
         }

@@ -8,7 +8,8 @@ namespace korvo::win32 {
 struct Shell;
 
 // One tooltip for every button and check box of the main window that has a
-// shortcut, after they are created.
+// shortcut, after they are created; the keypad's tips shown whether or not
+// the window is active.
 void addSwitchTips(const Shell& shell, HWND mainWindow);
 
 // A keypad toolbar asks for its key's tooltip text (WM_NOTIFY to the
