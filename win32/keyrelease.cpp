@@ -39,7 +39,8 @@ bool isSwitch(const Shell& sh, HWND window) {
 
 bool OwedReleases::pressed(WPARAM virtualKey, LPARAM keyData) {
     const auto key = static_cast<std::uint32_t>(virtualKey);
-    const bool ctrl = isDown(VK_CONTROL);
+    // Ctrl alone is a plain key: its release runs the length limits.
+    const bool ctrl = isDown(VK_CONTROL) && key != VK_CONTROL;
     const bool alt = isDown(VK_MENU);  // AltGr is Ctrl and Alt
     const auto command = alt ? std::nullopt : shortcutCommand(key, ctrl);
     if (!isRepeat(keyData)) {

@@ -8,8 +8,8 @@
 namespace korvo::win32 {
 namespace {
 
-// The paste reads at most one entry's worth of the clipboard's first line;
-// a huge clipboard is cut long before that matters.
+// A paste looks at a few dozen characters of the clipboard at most: a huge
+// clipboard text is read no further than this.
 constexpr std::size_t kLongestPaste = 4096;
 
 void setText(HWND window, std::string_view text) {
