@@ -4,18 +4,16 @@
 #   cases   every golden case of tests/cases/ through korvocalc-cli.exe, against
 #           the same expected output as the Linux build (x87 results included);
 #   window  korvocalc.exe under Xvfb, driven with xdotool and looked at from a
-#           second Wine process (tests/win32/windowprobe.cpp): caption, size,
-#           frame and topmost state, every control, the keypad, key clicks with
-#           the result read back through the clipboard, the keyboard flow, Back
-#           Space, Cut and Paste, a bad paste's message box, Info and About, the
-#           readout surviving a repaint, and both ways of closing ending with
-#           exit code 0. Prints the launch-to-window time of each start.
+#           second Wine process (tests/win32/windowprobe.cpp): the frame at 96
+#           and 144 dpi, a click computing, the keyboard (typing, shortcuts,
+#           presses and releases), tooltips, paste and its message, closing
+#           with exit code 0. What the keys compute is the golden cases' work.
 #   scripts/windows-test.sh [cases|window]   (both when none is named)
 # Every wait has a deadline, so the script never hangs.
 # shellcheck source-path=SCRIPTDIR source=common.sh
 source "$(dirname "$0")/common.sh"
 WANTED=${1:-cases window}
-korvo_install_missing wine wine64 xvfb xdotool xclip imagemagick g++-mingw-w64-x86-64
+korvo_install_missing wine wine64 xvfb xdotool xclip g++-mingw-w64-x86-64
 
 BUILD="$KORVO_ROOT/build-win32-x86_64"
 APP="$BUILD/win32/korvocalc.exe"
@@ -43,8 +41,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# ---- checking -------------------------------------------------------------
-
 failures=0
 fail() {
     echo "FAIL: $*" >&2
@@ -65,42 +61,39 @@ wait_for() {
 }
 
 probe() { timeout 30 "$WINE64" "$PROBE" "$1" 2>&1 | tr -d '\r'; }
-probe_has() { probe "$1" | grep -qxF -- "$2"; }
+probe_has() { probe "$1" | grep -qx -- "$2"; }
 window_named() { xdotool search --onlyvisible --name "^$1\$"; }
 no_window_named() { ! window_named "$1"; }
 clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 # xclip stays behind to hand out the text; it ends quietly with the display.
 put_clipboard() { printf '%s' "$1" | xclip -selection clipboard 2>/dev/null; }
 
-# expect_probe FACT LINE WHAT: the probe's FACT output has LINE, soon.
-expect_probe() {
+# expect FACT PATTERN WHAT: a line of the probe's FACT matches PATTERN (a
+# whole-line grep pattern), soon.
+expect() {
     if ! wait_for "$3: $1 shows '$2'" 10 probe_has "$1" "$2"; then
         probe "$1" | sed 's/^/    actual: /' >&2
     fi
 }
-expect_entry() { expect_probe entry "entry=$1" "$2"; }
+expect_entry() { expect entry "entry=$1" "$2"; }
 
-# ---- driving the window -----------------------------------------------------
+# expect_message TEXT WHAT: a message box with TEXT opens; Enter closes it.
+expect_message() {
+    wait_for "$2 opens a message box" 10 window_named "KORVO CALCULATOR" || return
+    expect message "message=$1" "$2"
+    keys Return
+    wait_for "$2: the message box closes" 10 no_window_named "KORVO CALCULATOR"
+}
+PASTE_MESSAGE='Your Paste Selection Is Out Of\\r\\nRange For The Base Setting!'
 
 launch() {
-    local start end origin deadline=$((SECONDS + 60))
-    start=$(date +%s%N)
+    local origin
     "$WINE64" "$APP" >"$WORK/app.log" 2>&1 &
     APP_PID=$!
-    until window_named "$CAPTION" >/dev/null 2>&1; do
-        if [ "$SECONDS" -ge "$deadline" ]; then
-            fail "the main window does not appear"
-            return 1
-        fi
-        sleep 0.02
-    done
-    end=$(date +%s%N)
-    echo "launch-to-window: $(((end - start) / 1000000)) ms"
-    MAIN=$(window_named "$CAPTION" | head -n 1)
-    origin=$(probe window | sed -n 's/^client=//p')
+    wait_for "the main window appears" 60 window_named "$CAPTION" || return 1
+    origin=$(probe window | sed -n 's/^client=\([0-9]*,[0-9]*\) .*/\1/p')
     CLIENT_X=${origin%,*}
     CLIENT_Y=${origin#*,}
-    KEY_WIDTH=$(probe keypad | sed -n '1s/.* button=\([0-9]*\)x.*/\1/p')
 }
 
 # wait_exit HOW: the program ends by itself, with exit code 0.
@@ -119,28 +112,22 @@ wait_exit() {
     [ "$status" -eq 0 ] || fail "$1 ends the program with exit code $status, not 0"
 }
 
-# Clicks at a pixel of the main window's client area.
+# Mouse at / click at a pixel of the main window's client area.
+point() { xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) "${@:3}"; }
 click() {
-    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click 1
+    point "$1" "$2" click 1
     sleep 0.15
 }
 # The readout panel: a click there activates the window and takes no focus.
 click_window() { click 80 150; }
-# Clicks the keypad key in ROW and COLUMN (from 0): keys and 8-pixel
+# The keypad key in ROW and COLUMN (from 0): 23-pixel keys and 8-pixel
 # separators alternate in rows starting at x 178, y 74, one every 29 pixels.
-click_key() { click $((178 + $2 * (KEY_WIDTH + 8) + KEY_WIDTH / 2)) $((74 + 29 * $1 + 12)); }
-# Two clicks at one spot in quick succession would be a double click, which
-# selects the entry's text: the caller picks the spot when that matters.
-click_entry() { click "${1:-300}" 11; }
+key_at() { echo $((178 + $2 * 31 + 11)) $((74 + 29 * $1 + 12)); }
+click_entry() { click 300 11; }
 click_clear() { click 439 36; }
+click_arc() { click 202 38; }
 keys() { xdotool key --delay 80 "$@"; }
 typed() { xdotool type --delay 80 "$1"; }
-select_entry() {
-    click_entry
-    keys End shift+Home
-}
-
-# ---- the tests ---------------------------------------------------------------
 
 fresh_prefix() {
     echo "== a fresh Wine prefix"
@@ -149,279 +136,155 @@ fresh_prefix() {
     timeout 300 "$WINE64" wineboot -i >/dev/null 2>&1
     timeout 120 "$WINESERVER" -w
     # Without a window manager Wine draws the caption and frame only so.
-    timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ \
-        /d N /f >/dev/null 2>&1
-    timeout 120 "$WINESERVER" -w
+    set_registry 'HKCU\Software\Wine\X11 Driver' Decorated REG_SZ N
     "$WINESERVER" -p 60  # stays up between the many short runs below
+}
+
+# set_registry KEY VALUE TYPE DATA, in this prefix, settled before going on.
+set_registry() {
+    timeout 60 "$WINE64" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1
+    timeout 120 "$WINESERVER" -w
 }
 
 golden_cases() {
     echo "== golden cases through korvocalc-cli.exe"
-    local cli="$WORK/korvocalc-cli-wine" cases=0 case_file
-    cat >"$cli" <<EOF
+    local cli="$WORK/korvocalc-cli-wine" files=0 case_file runner
+    cat >"$cli" <<EOS
 #!/bin/sh
-# korvocalc-cli.exe under Wine; its CR LF line ends become LF.
-out=\$(mktemp) err=\$(mktemp)
-timeout 60 "$WINE64" "$CLI" "\$@" >"\$out" 2>"\$err"
-status=\$?
+# korvocalc-cli.exe under Wine, CR LF made LF. A failed Wine start (status 1,
+# no word said, which korvocalc-cli never does) is tried once more.
+in=\$(mktemp) out=\$(mktemp) err=\$(mktemp)
+cat >"\$in"
+for attempt in 1 2; do
+    timeout 60 "$WINE64" "$CLI" "\$@" <"\$in" >"\$out" 2>"\$err"
+    status=\$?
+    [ "\$status" -eq 1 ] && [ ! -s "\$out" ] && [ ! -s "\$err" ] || break
+done
 tr -d '\r' <"\$out"
 tr -d '\r' <"\$err" >&2
-rm -f "\$out" "\$err"
+rm -f "\$in" "\$out" "\$err"
 exit \$status
-EOF
+EOS
     chmod +x "$cli"
-    for case_file in "$KORVO_ROOT"/tests/cases/*.txt "$KORVO_ROOT"/tests/cases/*.cases; do
-        runner=run_case.sh
-        case "$(basename "$case_file")" in
-        CMakeLists.txt) continue ;;
-        *.cases) runner=run_cases.sh ;;
-        esac
-        cases=$((cases + 1))
-        if ! sh "$KORVO_ROOT/tests/cases/$runner" "$cli" "$case_file" >"$WORK/case.out" 2>&1
-        then
+    for case_file in "$KORVO_ROOT"/tests/cases/*.cases "$KORVO_ROOT"/tests/cases/*.txt; do
+        case "$case_file" in */CMakeLists.txt | *'*'*) continue ;; *.cases) runner=run_cases.sh ;;
+            *) runner=run_case.sh ;; esac
+        files=$((files + 1))
+        if ! sh "$KORVO_ROOT/tests/cases/$runner" "$cli" "$case_file" >"$WORK/case.out" 2>&1; then
             fail "golden cases of $(basename "$case_file")"
             head -n 30 "$WORK/case.out" >&2
         fi
     done
-    [ "$cases" -gt 0 ] || fail "no golden cases in tests/cases"
-    echo "$cases golden case files run"
+    [ "$files" -gt 0 ] || fail "no golden cases in tests/cases"
+    echo "$files golden case files run"
 }
 
 start_display() {
-    local n display=""
-    for n in $(seq 90 140); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            display=$n
-            break
-        fi
-    done
-    [ -n "$display" ] || { echo "windows-test: no free X display" >&2; exit 1; }
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
     XVFB_PID=$!
-    export DISPLAY=":$display"
-    wait_for "Xvfb starts" 30 xdotool getmouselocation || exit 1
+    wait_for "Xvfb starts" 30 test -s "$WORK/display" || exit 1
+    DISPLAY=":$(cat "$WORK/display")"
+    export DISPLAY
 }
 
-check_window() {
-    echo "-- window"
-    local name geometry fact
-    name=$(xdotool getwindowname "$MAIN")
-    [ "$name" = "$CAPTION" ] || fail "caption: '$name'"
-    geometry=$(xdotool getwindowgeometry "$MAIN")
-    grep -q "Position: 200,68 " <<<"$geometry" || fail "window position: $geometry"
-    grep -q "Geometry: 460x262" <<<"$geometry" || fail "window size: $geometry"
+# check_frame DPI: the whole layout fits the client area whatever the metrics.
+check_frame() {
+    echo "-- frame at $1 dpi"
+    local fact
     probe window >"$WORK/window"
-    for fact in "caption=$CAPTION" "rect=200,68 460x262" "topmost=1" "menu=1" \
-        "sizing-border=0 maximize-box=0 minimize-box=1 system-menu=1"; do
-        grep -qxF -- "$fact" "$WORK/window" || fail "window: no '$fact' in: $(cat "$WORK/window")"
+    for fact in "caption=$CAPTION" "at=200,68" "client=[0-9]*,[0-9]* 454x219" "dpi=$1" \
+        "topmost=1 menu=1" "sizing-border=0 maximize-box=0 minimize-box=1 system-menu=1"; do
+        grep -qx -- "$fact" "$WORK/window" || fail "window: no '$fact' in: $(cat "$WORK/window")"
     done
-}
-
-check_controls() {
-    echo "-- controls and keypad"
-    cat >"$WORK/controls.expected" <<'EOF'
-control id=43 class=Button kind=autocheckbox at=4,4 size=130x12 unchecked text=Floating Point
-control id=44 class=Edit kind=editable-right at=135,0 size=315x22 - text=
-control id=50 class=Button kind=autocheckbox at=182,32 size=40x12 unchecked text=Arc
-control id=88 class=Edit kind=readonly-centre at=239,26 size=25x21 - text=
-control id=1 class=Button kind=push at=271,26 size=80x20 - text=Back Space
-control id=89 class=Edit kind=readonly-centre at=363,26 size=25x21 - text=
-control id=2 class=Button kind=push at=399,26 size=20x20 - text=CE
-control id=3 class=Button kind=push at=429,26 size=20x20 - text=C
-control id=14 class=Button kind=groupbox at=178,43 size=85x28 - text=
-control id=15 class=Button kind=groupbox at=271,43 size=178x28 - text=
-control id=19 class=Button kind=autocheckbox at=182,55 size=39x12 checked text=Deg
-control id=20 class=Button kind=autocheckbox at=222,55 size=39x12 unchecked text=Rad
-control id=21 class=Button kind=autoradio at=275,55 size=40x12 checked text=Dec
-control id=22 class=Button kind=autoradio at=318,55 size=40x12 unchecked text=Hex
-control id=23 class=Button kind=autoradio at=361,55 size=40x12 unchecked text=Oct
-control id=24 class=Button kind=autoradio at=404,55 size=40x12 unchecked text=Bin
-control id=1 class=Static kind=plain at=178,74 size=272x24 - text=
-control id=1 class=Static kind=plain at=178,103 size=272x24 - text=
-control id=1 class=Static kind=plain at=178,132 size=272x24 - text=
-control id=1 class=Static kind=plain at=178,161 size=272x24 - text=
-control id=1 class=Static kind=plain at=178,190 size=272x24 - text=
-control id=55 class=Button kind=groupbox at=4,18 size=161x196 - text=
-EOF
-    probe controls >"$WORK/controls"
-    diff -u "$WORK/controls.expected" "$WORK/controls" >&2 || fail "controls at start-up"
-    cat >"$WORK/keypad.expected" <<'EOF'
-row toolbar=301 entries=17 keys: 235 | 240 | 226 | 207 | 208 | 209 | 218 | 223 | 231
-row toolbar=302 entries=17 keys: 236 | 241 | 227 | 204 | 205 | 206 | 219 | 224 | 232
-row toolbar=303 entries=17 keys: 237 | 242 | 228 | 201 | 202 | 203 | 220 | 225 | 233
-row toolbar=304 entries=17 keys: 238 | 243 | 229 | 200 | 216 | 222 | 221 | 217 | 234
-row toolbar=305 entries=17 keys: 239 | 244 | 230 | 210 | 211 | 212 | 213 | 214 | 215
-EOF
-    probe keypad | sed 's/ button=[0-9x]*//' >"$WORK/keypad"
-    diff -u "$WORK/keypad.expected" "$WORK/keypad" >&2 || fail "keypad rows"
 }
 
 check_clicks() {
     echo "-- key clicks: 7 + 3 ="
     click_window
-    click_key 0 3
-    click_key 0 6
-    click_key 2 5
-    click_key 3 5
+    local row_column
+    for row_column in "0 3" "0 6" "2 5" "3 5"; do
+        # shellcheck disable=SC2046,SC2086  # the row and the column
+        click $(key_at $row_column)
+    done
     expect_entry 10 "7 + 3 ="
-    expect_probe entry "operator==" "7 + 3 ="
-    put_clipboard stale
-    select_entry
-    keys ctrl+c
-    wait_for "7 + 3 = read back through the clipboard gives 10" 10 clipboard_is 10
 }
 
-# The panel's pixels: blue labels and black numbers once painted, and the
-# same after the whole window has been erased and repainted.
-check_readout() {
-    echo "-- readout"
-    local histogram difference
-    readout_shot() {
-        import -window root -crop "157x184+$((CLIENT_X + 6))+$((CLIENT_Y + 28))" +repage "$1"
-    }
-    readout_shot "$WORK/readout-before.png"
-    histogram=$(convert "$WORK/readout-before.png" -format %c histogram:info:-)
-    grep -qi "#0000FF" <<<"$histogram" || fail "readout: no blue labels"
-    grep -qi "#000000" <<<"$histogram" || fail "readout: no black numbers"
-    probe redraw >/dev/null || fail "the probe cannot repaint the window"
-    sleep 0.5
-    readout_shot "$WORK/readout-after.png"
-    difference=$(compare -metric AE "$WORK/readout-before.png" "$WORK/readout-after.png" \
-        null: 2>&1)
-    [ "$difference" = 0 ] || fail "readout: a repaint of the window changed $difference pixels"
-}
-
+# The text changes through commands only, one per physical press, whatever
+# the focus, the timing and the key's code at its release.
 check_keyboard() {
-    echo "-- keyboard flow"
+    echo "-- keyboard"
     click_clear
-    expect_entry "" "C"
     typed "12+3="
     expect_entry 15 "typing 12+3= with the focus on the main window"
     click_clear
-    click_entry
-    typed "5"
-    expect_entry 5 "a digit typed while the entry field has the focus is entered once"
-    click_entry 200
-    typed "+"
-    typed "2="
-    expect_entry 7 "+ typed in the entry field gives one addition"
+    typed "12xx3,5"
+    expect_entry 1235 "characters that are no key of the calculator enter nothing"
     click_clear
-    typed "123"
-    keys BackSpace
-    expect_entry 12 "Backspace"
-    keys ctrl+x  # nothing selected: Cut is greyed, nothing happens
-    typed "3"
-    expect_entry 123 "Ctrl+X without a selection"
-    select_entry
-    keys ctrl+x
-    expect_entry "" "Ctrl+X with the whole entry selected"
-    wait_for "Cut puts the selection on the clipboard" 10 clipboard_is 123
-    click 338 61  # Hex
-    typed "ff"
-    expect_entry FF "letters typed in Hex"
-    click 295 61  # Dec
-    expect_entry 255 "back to Dec"
-    expect_probe controls \
-        "control id=21 class=Button kind=autoradio at=275,55 size=40x12 checked text=Dec" \
-        "the Dec radio button"
-}
-
-# Each physical press gives exactly one command at its release, wherever the
-# focus went in between: the first release's command moves the focus to the
-# main window before the second key comes up.
-check_key_presses() {
-    echo "-- overlapping and shifted key presses"
-    click_clear
-    xdotool keydown 1 keydown 2 keyup 1 keyup 2
-    keys 3
-    xdotool keydown 4 keydown 5 keyup 4 keyup 5
+    xdotool keydown 1 keydown 2 keyup 1 keyup 2 key 3 keydown 4 keydown 5 keyup 4 keyup 5
     expect_entry 12345 "two overlapping presses, twice, around a single one"
     click_clear
     click_entry
-    xdotool keydown 6 keydown 7 keyup 7 keyup 6
-    expect_entry 76 "presses nested in the entry field, each digit at its key's release"
-    click_clear
-    keys shift+5
-    expect_entry 5 "Shift+5 gives the digit once and inserts no %"
-    keys shift+equal
-    expect_probe entry "operator=+" "Shift+= gives +"
-    keys 2 Return
-    expect_entry 7 "5 Shift+= 2 Enter (the = key's release gives no = of its own)"
-    click_clear
-    keys 9 shift+8 3 Return
-    expect_entry 27 "9 Shift+8 3 Enter"
-    select_entry
-    typed 4
-    expect_entry 4 "a digit typed over the selection starts afresh, entered once"
-    click_clear
-    xdotool keydown 8
-    click 202 38  # Arc takes the focus while the key is down
-    xdotool keyup 8
-    expect_entry 8 "a key released after a click gave the focus to Arc"
-    click 202 38  # Arc off again
-    click_clear
-    # An accelerator's key was never the calculator's: its release gives no
-    # digit, not even in Hex.
-    click 338 61  # Hex
-    typed "ab"
+    keys shift+5 shift+equal 2 Return
+    expect_entry 7 "Shift+5 gives 5, no %; Shift+= gives +; Enter ="
+    keys F5 Escape
+    xdotool type --delay 0 "ff*ff="
+    expect_entry FE01 "Hex ff*ff= typed without pauses"
+    keys ctrl+a ctrl+b ctrl+d ctrl+e ctrl+f
     put_clipboard stale
-    select_entry
     keys ctrl+c
-    wait_for "Ctrl+C copies in Hex" 10 clipboard_is AB
-    expect_entry AB "Ctrl+C's release gives no digit C"
-    click 295 61  # Dec
+    wait_for "Ctrl+C without a selection copies the whole entry" 10 clipboard_is FE01
+    expect_entry FE01 "Ctrl with A to F types no digit"
+    keys F6 Escape KP_7 KP_Add KP_6 KP_Enter
+    expect_entry 13 "keypad digits released under another code (NumLock off)"
+    keys Escape Num_Lock KP_7 KP_Add KP_6 KP_Enter Num_Lock
+    expect_entry 13 "the same keypad digits again, NumLock on"
+    click_arc
+    keys space Escape 1 s
+    expect_entry 90 "after a click on Arc, Space is no click and typed keys reach the calculator"
+    click_arc
+    keys Escape 9 w F9 ctrl+m Escape ctrl+r
+    expect entry "memory=M *" "Ctrl+M"
+    expect_entry -3 "the keypad from the keyboard: W, F9, Ctrl+M, Esc, Ctrl+R"
+    keys Delete 1 2 3 BackSpace
+    expect_entry 12 "Delete and Backspace"
+    click_entry
+    keys End shift+Home
+    xdotool click 3 && keys d
+    expect_entry 12 "the edit control's own Delete (context menu) changes nothing"
+    keys ctrl+x
+    expect_entry "" "Ctrl+X with the whole entry selected"
+    wait_for "Cut puts the selection on the clipboard" 10 clipboard_is 12
+}
+
+check_tips() {
+    echo "-- tooltips"
+    click_window
+    point 440 37
+    expect tip "tip=Keyboard: Esc" "the C button's tooltip"
+    point 189 115  # the Cos key
+    expect tip "tip=Keyboard: O" "the Cos key's tooltip"
 }
 
 check_paste() {
     echo "-- paste"
+    local sevens
     put_clipboard 12x
     keys ctrl+v
-    if wait_for "a bad paste shows its message box" 10 window_named "KORVO CALCULATOR"; then
-        expect_probe message \
-            'message=Your Paste Selection Is Out Of\r\nRange For The Base Setting!' \
-            "the paste message"
-        keys Return
-        wait_for "the paste message closes" 10 no_window_named "KORVO CALCULATOR"
-    fi
+    expect_message "$PASTE_MESSAGE" "a bad paste"
     expect_entry "" "a bad paste clears the entry"
-    put_clipboard 345
-    click_window  # the closed box has left no window with the keyboard focus
+    put_clipboard "１２３"
+    click_window
     keys ctrl+v
-    expect_entry 345 "a good paste"
-    # The edit control's own paste key is checked too.
+    expect_message "$PASTE_MESSAGE" "full-width digits"
+    sevens=$(printf '7%.0s' $(seq 100000))
+    put_clipboard "$sevens"
+    click_window
+    keys ctrl+v 5
+    expect_entry 5 "a 100,000-character paste is refused at once"
     put_clipboard 1.5
     click_entry
     keys shift+Insert
-    if wait_for "Shift+Insert checks the pasted text" 10 window_named "KORVO CALCULATOR"; then
-        keys Return
-        wait_for "the paste message closes" 10 no_window_named "KORVO CALCULATOR"
-    fi
-    expect_entry "" "a point pasted with Shift+Insert"
-}
-
-check_info_about() {
-    echo "-- Info and About"
-    local info
-    click_window
-    keys alt+i i
-    if wait_for "Info opens" 10 window_named "KORVO CALCULATOR"; then
-        info="message=$(printf '%38s' '')Most of the functions are self explanatory.\r\n\r\n"
-        info+="There Are Three Two Step Functions.\r\n"
-        info+="(1). X**n  Enter the base number click the X**n button enter the exponent click =."
-        info+="\r\n(2). HYP  Enter the X number click the HYP button enter the Y number click =.\r\n"
-        info+="(3). %  Enter the first number click the X button enter the second number click %."
-        info+="\r\nOr Enter the first number click the +,-,x or div button enter the % number"
-        info+=" click % click =."
-        expect_probe message "$info" "the Info text"
-        keys Return
-        wait_for "Info closes" 10 no_window_named "KORVO CALCULATOR"
-    fi
-    click_window
-    keys alt+i a
-    if wait_for "About opens" 10 window_named "About Calculator"; then
-        keys Escape
-        wait_for "About closes with Esc" 10 no_window_named "About Calculator"
-    fi
+    expect_message "$PASTE_MESSAGE" "Shift+Insert, the edit control's paste key"
 }
 
 check_closing() {
@@ -439,19 +302,21 @@ window_tests() {
     echo "== korvocalc.exe under Xvfb"
     PROBE="$WORK/windowprobe.exe"
     x86_64-w64-mingw32-g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast \
-        -Werror -static -o "$PROBE" "$KORVO_ROOT/tests/win32/windowprobe.cpp" -lcomctl32 ||
-        exit 1
+        -Werror -static -o "$PROBE" "$KORVO_ROOT/tests/win32/windowprobe.cpp" -lgdi32 || exit 1
     start_display
     launch || return
-    check_window
-    check_controls
+    check_frame 96
     check_clicks
-    check_readout
     check_keyboard
-    check_key_presses
+    check_tips
     check_paste
-    check_info_about
     check_closing
+    set_registry 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 144
+    launch || return
+    check_frame 144
+    click_window
+    keys alt+F4
+    wait_exit "Alt+F4 at 144 dpi"
     timeout 60 "$WINESERVER" -w || true
 }
 

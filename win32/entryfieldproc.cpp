@@ -28,7 +28,7 @@ LRESULT operatorCharacter(Shell& sh, HWND field, char character, LPARAM lParam) 
     const WPARAM key = character == '+' ? vk::kAdd : vk::kMultiply;
     const LRESULT result = editControl(sh, field, WM_KEYUP, key, lParam);
     if ((lParam & kRepeatBit) == 0) {
-        sh.owedReleases.settle(sh.lastEntryKey, lParam);
+        sh.owedReleases.settle(sh.lastKey, lParam);
         entryCharacter(sh.calculator, sh.window, character);
     }
     return result;
@@ -36,35 +36,73 @@ LRESULT operatorCharacter(Shell& sh, HWND field, char character, LPARAM lParam) 
 
 // Shift+Insert and Shift+Delete paste and cut as the Edit menu does, so a
 // pasted text is always checked and a cut always clears; the edit control
-// would do both without telling the calculator.
-UINT clipboardKey(WPARAM key) {
-    const bool shift = isDown(VK_SHIFT);
-    if (shift && key == VK_INSERT) {
+// would do both without telling the calculator. With nothing selected,
+// Shift+Delete is the Delete key.
+UINT clipboardKey(Shell& sh, WPARAM key) {
+    if (!isDown(VK_SHIFT)) {
+        return 0;
+    }
+    if (key == VK_INSERT) {
         return WM_PASTE;
     }
-    if (shift && key == VK_DELETE) {
+    if (key == VK_DELETE && sh.window.hasSelection()) {
         return WM_CUT;
     }
     return 0;
 }
 
-LRESULT character(Shell& sh, HWND field, WPARAM wParam, LPARAM lParam) {
-    const auto typed = static_cast<char>(wParam);
-    if (typed == '+' || typed == '*') {
-        return operatorCharacter(sh, field, typed, lParam);
+// The keys the edit control may have at their press: they move the caret
+// or the selection, or copy, and never change the text.
+bool editControlKey(WPARAM key) {
+    switch (key) {
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+            return true;
+        case VK_INSERT:
+            return isDown(VK_CONTROL);
+        default:
+            return false;
     }
-    // A key whose release gives a command enters nothing itself: each key
-    // press gives exactly one command, so a digit typed while the field has
-    // the focus is not entered twice, nor Enter handed to the edit control.
-    // (Typing over a selection owes no release: that digit stands alone.)
-    // Ctrl's characters are the edit control's shortcuts and stay with it.
-    if (!isDown(VK_CONTROL) && sh.owedReleases.owesCommand(sh.lastEntryKey, lParam)) {
+}
+
+LRESULT keyDown(Shell& sh, HWND field, WPARAM wParam, LPARAM lParam) {
+    if (clipboardKeyDown(sh, wParam, lParam)) {
         return 0;
     }
-    return editControl(sh, field, WM_CHAR, wParam, lParam);
+    // Typing over a selection starts afresh (not Ctrl alone, nor a
+    // shortcut); the key then gives its command at its release as ever.
+    if (!sh.owedReleases.pressed(wParam, lParam)) {
+        entryKeyDown(sh.calculator, sh.window, static_cast<std::uint32_t>(wParam));
+    }
+    return editControlKey(wParam) ? editControl(sh, field, WM_KEYDOWN, wParam, lParam) : 0;
 }
 
 }  // namespace
+
+bool clipboardKeyDown(Shell& sh, WPARAM virtualKey, LPARAM keyData) {
+    sh.lastKey = virtualKey;
+    const UINT transfer = clipboardKey(sh, virtualKey);
+    if (transfer == 0) {
+        return false;
+    }
+    sh.owedReleases.settle(virtualKey, keyData);
+    SendMessageA(sh.entryField, transfer, 0, 0);
+    return true;
+}
+
+// The field only ever holds a number of the base in force: its text changes
+// through the calculator's commands alone, never by a typed character.
+LRESULT entryFieldCharacter(HWND field, WPARAM wParam, LPARAM lParam) {
+    const auto typed = static_cast<char>(wParam);
+    if (typed == '+' || typed == '*') {
+        return operatorCharacter(shell(), field, typed, lParam);
+    }
+    return 0;
+}
 
 LRESULT CALLBACK entryFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     Shell& sh = shell();
@@ -74,20 +112,17 @@ LRESULT CALLBACK entryFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
     // arrive here nested, between a paste and its check.
     switch (message) {
         case WM_KEYDOWN:
-            sh.lastEntryKey = wParam;
-            sh.owedReleases.pressed(wParam, lParam);
-            entryKeyDown(s, sh.window, static_cast<std::uint32_t>(wParam));
-            if (GetFocus() != field) {
-                // Typing over the selection has restarted the calculator,
-                // which took the focus: the key has done its work.
-                sh.owedReleases.settle(wParam, lParam);
-            }
-            if (const UINT transfer = clipboardKey(wParam); transfer != 0) {
-                return SendMessageA(field, transfer, 0, 0);
-            }
-            return editControl(sh, field, message, wParam, lParam);
+            return keyDown(sh, field, wParam, lParam);
         case WM_CHAR:
-            return character(sh, field, wParam, lParam);
+        case WM_IME_CHAR:
+            return entryFieldCharacter(field, wParam, lParam);
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+            // The context menu's Delete and Undo would change the text behind
+            // the calculator's back (and could leave part of the out-of-range
+            // message to be read as a number).
+            return 0;
         case WM_KEYUP: {
             const LRESULT result = editControl(sh, field, message, wParam, lParam);
             // Only a key seen going down gives its command: not the Enter

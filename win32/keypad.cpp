@@ -10,6 +10,7 @@
 #include "win32/childwindows.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
+#include "win32/shortcuttips.h"
 
 namespace korvo::win32 {
 namespace {
@@ -80,7 +81,7 @@ void createKeypad(Shell& shell, HWND mainWindow) {
         // The panels share one class, so the procedure replaced is the same
         // for all five.
         shell.keypadPanelBaseProc = subclassWindow(panel, &keypadPanelProc);
-        CreateToolbarEx(panel, WS_CHILD | WS_VISIBLE | CCS_NODIVIDER,
+        CreateToolbarEx(panel, WS_CHILD | WS_VISIBLE | CCS_NODIVIDER | TBSTYLE_TOOLTIPS,
                         static_cast<UINT>(row.bitmapId), kKeysPerRow, shell.appInstance,
                         static_cast<UINT_PTR>(row.bitmapId), row.buttons.data(), kEntriesPerRow,
                         kKeySize, kKeySize, kKeySize, kKeySize, sizeof(TBBUTTON));
@@ -92,6 +93,11 @@ LRESULT CALLBACK keypadPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM
     Shell& sh = shell();
     if (message == WM_COMMAND) {
         dispatchKeypadCommand(sh.calculator, sh.window, LOWORD(wParam));
+    }
+    // WM_NOTIFY's lParam is the notification's header.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
+    if (message == WM_NOTIFY && answerKeypadTip(reinterpret_cast<NMHDR*>(lParam))) {
+        return 0;
     }
     return CallWindowProcA(sh.keypadPanelBaseProc, panel, message, wParam, lParam);
 }

@@ -1,6 +1,7 @@
 #include "win32/keyrelease.h"
 
 #include "calc/entryfield.h"
+#include "calc/shortcuts.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
@@ -17,6 +18,10 @@ bool isRepeat(LPARAM keyData) {
     return (keyData & kRepeatBit) != 0;
 }
 
+bool isDown(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
 // The scan code where the keyboard gives one; a synthesized key without
 // one is told apart by its virtual key alone.
 std::uint32_t physicalKey(WPARAM virtualKey, LPARAM keyData) {
@@ -24,49 +29,89 @@ std::uint32_t physicalKey(WPARAM virtualKey, LPARAM keyData) {
     return scan != 0 ? (kScanFlag | scan) : static_cast<std::uint32_t>(virtualKey);
 }
 
+// One of the main window's buttons or check boxes (the entry field and the
+// keypad panels take no key of their own).
+bool isSwitch(const Shell& sh, HWND window) {
+    return window != sh.mainWindow && window != sh.entryField && GetParent(window) == sh.mainWindow;
+}
+
 }  // namespace
 
-void OwedReleases::pressed(WPARAM virtualKey, LPARAM keyData) {
+bool OwedReleases::pressed(WPARAM virtualKey, LPARAM keyData) {
+    const auto key = static_cast<std::uint32_t>(virtualKey);
+    // Ctrl alone is a plain key: its release runs the length limits.
+    const bool ctrl = isDown(VK_CONTROL) && key != VK_CONTROL;
+    const bool alt = isDown(VK_MENU);  // AltGr is Ctrl and Alt
+    const auto command = alt ? std::nullopt : shortcutCommand(key, ctrl);
     if (!isRepeat(keyData)) {
-        down_[physicalKey(virtualKey, keyData)] = virtualKey;
+        const std::uint32_t physical = physicalKey(virtualKey, keyData);
+        if (command) {
+            owed_[physical] = OwedRelease{true, *command};
+        } else if (ctrl || alt) {
+            owed_.erase(physical);
+        } else {
+            owed_[physical] = OwedRelease{false, key};
+        }
     }
+    return command.has_value();
 }
 
 void OwedReleases::settle(WPARAM virtualKey, LPARAM keyData) {
     if (!isRepeat(keyData)) {
-        down_.erase(physicalKey(virtualKey, keyData));
+        owed_.erase(physicalKey(virtualKey, keyData));
     }
 }
 
-std::optional<WPARAM> OwedReleases::take(WPARAM virtualKey, LPARAM keyData) {
-    const auto found = down_.find(physicalKey(virtualKey, keyData));
-    if (found == down_.end()) {
+std::optional<OwedRelease> OwedReleases::take(WPARAM virtualKey, LPARAM keyData) {
+    const auto found = owed_.find(physicalKey(virtualKey, keyData));
+    if (found == owed_.end()) {
         return std::nullopt;
     }
-    const WPARAM pressedAs = found->second;
-    down_.erase(found);
-    return pressedAs;
-}
-
-bool OwedReleases::owesCommand(WPARAM virtualKey, LPARAM keyData) const {
-    const auto found = down_.find(physicalKey(virtualKey, keyData));
-    return found != down_.end() &&
-           keyCommand(static_cast<std::uint32_t>(found->second)).has_value();
+    const OwedRelease owed = found->second;
+    owed_.erase(found);
+    return owed;
 }
 
 void releaseKey(Shell& sh, WPARAM virtualKey, LPARAM keyData) {
-    // The key as it went down: NumLock may have changed its code since.
-    if (const auto pressedAs = sh.owedReleases.take(virtualKey, keyData)) {
-        entryKeyUp(sh.calculator, sh.window, static_cast<std::uint32_t>(*pressedAs));
+    const auto owed = sh.owedReleases.take(virtualKey, keyData);
+    if (!owed) {
+        return;
+    }
+    if (owed->shortcut) {
+        runShortcut(sh.calculator, sh.window, owed->code);
+    } else {
+        // The key as it went down: NumLock may have changed its code since.
+        entryKeyUp(sh.calculator, sh.window, owed->code);
     }
 }
 
-void followKeyMessage(Shell& sh, const MSG& message) {
+void OwedReleases::follow(MSG& message) {
+    const std::uint32_t physical = physicalKey(message.wParam, message.lParam);
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        if (!down_.insert(physical).second) {
+            return;
+        }
+        message.lParam &= ~kRepeatBit;
+    } else if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
+        down_.erase(physical);
+    }
+}
+
+void followKeyMessage(Shell& sh, MSG& message) {
+    sh.owedReleases.follow(message);
+    if (message.message != WM_KEYDOWN && message.message != WM_KEYUP) {
+        return;
+    }
     if (message.message == WM_KEYDOWN) {
         sh.owedReleases.settle(message.wParam, message.lParam);
-    } else if (message.message == WM_KEYUP && message.hwnd != sh.mainWindow &&
-               message.hwnd != sh.entryField) {
-        releaseKey(sh, message.wParam, message.lParam);
+    }
+    // A click left the focus on a switch (a drag off it, say): Space must
+    // not toggle it, and every key is the calculator's.
+    if (isSwitch(sh, message.hwnd)) {
+        message.hwnd = sh.mainWindow;
+        if (message.message == WM_KEYDOWN) {
+            SetFocus(sh.mainWindow);
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include "win32/mainwindow.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
+#include "win32/shortcuttips.h"
 
 namespace korvo::win32 {
 namespace {
@@ -18,8 +19,11 @@ constexpr const char* kClassName = "Calculator";
 constexpr const char* kCaption = " CALCULATOR V1.0 Written in Assembler";
 constexpr int kWindowX = 200;
 constexpr int kWindowY = 68;
-constexpr int kWindowWidth = 460;  // outer size, caption, menu bar and border included
-constexpr int kWindowHeight = 262;
+// The client area every control is laid out in; the frame around it takes
+// whatever the system's caption, menu and border metrics need.
+constexpr int kClientWidth = 454;
+constexpr int kClientHeight = 219;
+constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT kStartUpFailed = 1;
 
 // Without its window the program could never receive a quit message: say
@@ -47,19 +51,50 @@ void registerMainWindowClass(Shell& sh) {
     }
 }
 
+// Grows or shrinks the frame by what the client area lacks or has in excess:
+// a menu bar can wrap to a second line, which no metric foretells.
+void fitClientArea(HWND window) {
+    RECT client{};
+    RECT frame{};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &frame);
+    const int width = frame.right - frame.left + kClientWidth - client.right;
+    const int height = frame.bottom - frame.top + kClientHeight - client.bottom;
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void createMainWindow(Shell& sh) {
     sh.mainMenu = LoadMenuA(sh.appInstance, MAKEINTRESOURCEA(IDR_MAINMENU));
-    // Fixed size: caption, system menu and minimize box, no sizing border.
-    sh.mainWindow = CreateWindowExA(
-        0, kClassName, kCaption, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, kWindowX, kWindowY,
-        kWindowWidth, kWindowHeight, nullptr, sh.mainMenu, sh.appInstance, nullptr);
+    // Fixed size: caption, system menu and minimize box, no sizing border;
+    // the outer size is the one that leaves the whole layout visible.
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
+    sh.mainWindow = CreateWindowExA(0, kClassName, kCaption, kWindowStyle, kWindowX, kWindowY,
+                                    frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                    sh.mainMenu, sh.appInstance, nullptr);
     if (sh.mainWindow == nullptr) {
         startUpFailed("The calculator's main window could not be created.");
     }
+    fitClientArea(sh.mainWindow);
     // Whatever show command the program was started with.
     ShowWindow(sh.mainWindow, SW_SHOWNORMAL);
     UpdateWindow(sh.mainWindow);
     SetWindowPos(sh.mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    // Only now: under Wine an owned popup made before would keep the window
+    // from becoming topmost.
+    addSwitchTips(sh, sh.mainWindow);
+}
+
+// Ctrl+C with nothing selected copies the whole entry. The Edit menu's Copy
+// stays greyed then, so its accelerator would drop the key.
+bool copiesWholeEntry(Shell& sh, const MSG& message) {
+    const auto isDown = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    if (message.message != WM_KEYDOWN || message.wParam != 'C' || !isDown(VK_CONTROL) ||
+        isDown(VK_MENU) || sh.window.hasSelection()) {
+        return false;
+    }
+    sh.window.copyWholeEntry();
+    return true;
 }
 
 [[noreturn]] void run() {
@@ -73,6 +108,9 @@ void createMainWindow(Shell& sh) {
     MSG& message = sh.currentMessage;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         followKeyMessage(sh, message);
+        if (copiesWholeEntry(sh, message)) {
+            continue;
+        }
         // An accelerator's command has already been sent (or dropped, for a
         // greyed item): the key is finished.
         if (TranslateAcceleratorA(sh.mainWindow, sh.acceleratorTable, &message) != 0) {

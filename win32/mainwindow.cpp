@@ -4,6 +4,7 @@
 #include "calc/windowcommands.h"
 #include "win32/aboutdialog.h"
 #include "win32/controls.h"
+#include "win32/entryfieldproc.h"
 #include "win32/keyrelease.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
@@ -75,11 +76,17 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             enableEditItems(sh);
             return 0;
         case WM_KEYDOWN:
+            if (clipboardKeyDown(sh, wParam, lParam)) {
+                return 0;
+            }
             // The key's release then reaches the entry field, which turns it
             // into the key's command.
             sh.owedReleases.pressed(wParam, lParam);
             mainWindowKeyDown(sh.window);
             return DefWindowProcA(window, message, wParam, lParam);
+        case WM_CHAR:
+            // Shift+= pressed here types "+", which is a key of its own.
+            return entryFieldCharacter(sh.entryField, wParam, lParam);
         case WM_KEYUP:
             // The key went down before another key's command took the focus
             // back here: its release is the entry field's all the same.

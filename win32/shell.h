@@ -42,9 +42,9 @@ struct Shell {
     HWND readoutPanel = nullptr;
     WNDPROC readoutPanelBaseProc = nullptr;
 
-    // The last key that went down in the entry field: its character, if it
-    // brings one, belongs to that key.
-    WPARAM lastEntryKey = 0;
+    // The last key that went down: its character, if it brings one,
+    // belongs to that key.
+    WPARAM lastKey = 0;
     OwedReleases owedReleases;
 
     CalculatorState calculator;

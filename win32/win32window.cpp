@@ -8,6 +8,10 @@
 namespace korvo::win32 {
 namespace {
 
+// A paste looks at a few dozen characters of the clipboard at most: a huge
+// clipboard text is read no further than this.
+constexpr std::size_t kLongestPaste = 4096;
+
 void setText(HWND window, std::string_view text) {
     const std::string terminated(text);
     SetWindowTextA(window, terminated.c_str());
@@ -55,6 +59,18 @@ EntrySelection Win32Window::entrySelection() {
     SendMessageA(shell_.entryField, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     return EntrySelection{start, end};
+}
+
+bool Win32Window::hasSelection() {
+    const EntrySelection selection = entrySelection();
+    return selection.end > selection.start;
+}
+
+void Win32Window::copyWholeEntry() {
+    const EntrySelection kept = entrySelection();
+    SendMessageA(shell_.entryField, EM_SETSEL, 0, -1);
+    editControlMessage(shell_, WM_COPY);
+    SendMessageA(shell_.entryField, EM_SETSEL, kept.start, static_cast<LPARAM>(kept.end));
 }
 
 void Win32Window::focusMainWindow() {
@@ -131,11 +147,20 @@ std::string Win32Window::clipboardText() {
     if (OpenClipboard(shell_.mainWindow) == FALSE) {
         return text;
     }
-    if (HANDLE data = GetClipboardData(CF_TEXT); data != nullptr) {
-        if (const auto* chars = static_cast<const char*>(GlobalLock(data)); chars != nullptr) {
-            // Never read past the block, terminated or not.
-            const char* end = std::find(chars, chars + GlobalSize(data), '\0');
-            text.assign(chars, end);
+    // As Unicode, so that a character beyond ASCII reaches the paste check
+    // as itself (UTF-8) and is refused there, not turned into a look-alike
+    // digit by the ANSI code page.
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data)); chars != nullptr) {
+            // Never read past the block, terminated or not, nor more than the
+            // paste can ever use.
+            const std::size_t units =
+                std::min<std::size_t>(GlobalSize(data) / sizeof(wchar_t), kLongestPaste);
+            const int length = static_cast<int>(std::find(chars, chars + units, L'\0') - chars);
+            const int bytes =
+                WideCharToMultiByte(CP_UTF8, 0, chars, length, nullptr, 0, nullptr, nullptr);
+            text.resize(static_cast<std::size_t>(std::max(bytes, 0)));
+            WideCharToMultiByte(CP_UTF8, 0, chars, length, text.data(), bytes, nullptr, nullptr);
             GlobalUnlock(data);
         }
     }

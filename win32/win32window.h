@@ -35,6 +35,11 @@ class Win32Window final : public WindowSystem {
     void copySelectionToClipboard() override;
     std::string clipboardText() override;
 
+    // Whether any of the entry field's text is selected.
+    bool hasSelection();
+    // The whole entry to the clipboard, the selection left as it was.
+    void copyWholeEntry();
+
     // The readout panel was uncovered: it shows the last picture again.
     void redrawReadout();
 
