@@ -57,15 +57,17 @@ struct WindowFixture {
     int quits = 0;
 };
 
-// Runs `act`, and `handle` on the first modal Box that opens meanwhile or after.
+// Runs `act`, and `handle` on the first Box that shows meanwhile or after.
 template <typename Box>
 void whileOpen(const std::function<void()>& act, const std::function<void(Box*)>& handle) {
     bool handled = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<Box*>(QApplication::activeModalWidget()); box && !handled) {
-            handled = true;
-            handle(box);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<Box*>(widget); box && box->isVisible() && !handled) {
+                handled = true;
+                handle(box);
+            }
         }
     });
     poll.start(5);
