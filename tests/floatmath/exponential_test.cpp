@@ -1,137 +1,65 @@
-// Powers of 2, 10 and e from F2XM1 and FSCALE.
+// Powers of 2, 10 and e: "base y -> result", the result as a value (see
+// realvalues.h) or, with "=", as the untrimmed text; "cut" when the unit was
+// left truncating by an earlier conversion.
 #include "floatmath/exponential.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdlib>
+#include <sstream>
 #include <string>
 
-#include "floatmath/x87.h"
-#include "realtestsupport.h"
+#include "realvalues.h"
 
 namespace korvo {
 namespace {
 
-using testing_support::parseText;
-using testing_support::powerOf2;
+class Power : public ::testing::TestWithParam<const char*> {};
 
-Real80 twoTo(const char* y) {
+TEST_P(Power, GivesTheValue) {
+    std::istringstream row(GetParam());
+    std::string base;
+    std::string y;
+    std::string arrow;
+    std::string expected;
+    row >> base >> y >> arrow;
     CalculatorState s;
-    return powerOfTwo(s, parseText(s, y));
-}
-
-// The text the keys would show: trimmed, in floating-point mode.
-std::string shown(CalculatorState& s, Real80 value) {
-    s.floatMode = 1;
-    formatReal(s, value);
-    return s.entryText;
-}
-
-TEST(PowerOfTwo, WholeExponentsAreExact) {
-    EXPECT_EQ(twoTo("10"), powerOf2(10));
-    EXPECT_EQ(twoTo("-1"), powerOf2(-1));
-    EXPECT_EQ(twoTo("0"), powerOf2(0));
-    EXPECT_EQ(twoTo("-16382"), powerOf2(-16382));
-}
-
-TEST(PowerOfTwo, SplitsTowardZero) {
-    // -2.5 = -2 + -0.5: the same significand as 2^-0.5, two binades lower.
-    const Real80 root = twoTo("-0.5");
-    const Real80 power = twoTo("-2.5");
-    EXPECT_EQ(power.significand, root.significand);
-    EXPECT_EQ(power.signExponent, root.signExponent - 2);
-    // 1 + (2^-0.5 - 1) rounded toward zero lies just below 1/sqrt(2).
-    EXPECT_EQ(root.signExponent, 0x3FFE);
-    EXPECT_EQ(root.significand >> 32U, 0xB504F333U);
-}
-
-// The documented sequence, instruction by instruction: FRNDINT, the split,
-// F2XM1 and the +1, FSCALE of 1 and the product, all under truncation.
-TEST(PowerOfTwo, FollowsTheTruncatingInstructionSequence) {
-    const X87 cut{kTruncateControlWord};
-    for (const char* y : {"0.75", "2.75", "-2.5", "-0.3", "13.1", "-7.9"}) {
-        CalculatorState s;
-        const Real80 arg = parseText(s, y);
-        const Real80 whole = x87::roundToInteger(cut, arg);
-        const Real80 part = x87::subtract(cut, arg, whole);
-        const Real80 mantissa = x87::add(cut, x87::twoToXMinusOne(cut, part), x87::loadOne());
-        const Real80 expected =
-            x87::multiply(cut, mantissa, x87::scale(cut, x87::loadOne(), whole));
-        EXPECT_EQ(powerOfTwo(s, arg), expected) << y;
+    if (arrow == "cut") {
+        s.fpu.controlWord = kTruncateControlWord;
+        row >> arrow;
+    }
+    row >> expected;
+    const Real80 arg = testing_support::valueOf(10, y);
+    const Real80 r = base == "2"    ? powerOfTwo(s, arg)
+                     : base == "10" ? powerOfTen(s, arg)
+                                    : powerOfE(s, arg);
+    EXPECT_EQ(s.realValue, r);
+    EXPECT_EQ(s.fpu.controlWord, kNearestControlWord);
+    if (expected.starts_with('=')) {
+        s.floatMode = 1;
+        s.skipFractionTrim = 1;
+        formatReal(s, r);
+        EXPECT_EQ(s.entryText, expected.substr(1));
+    } else {
+        EXPECT_EQ(r, testing_support::valueOf(10, expected));
     }
 }
 
-TEST(PowerOfTwo, StoresTheResultAndRestoresRoundingToNearest) {
-    CalculatorState s;
-    s.fpu.controlWord = kTruncateControlWord;
-    const Real80 r = powerOfTwo(s, x87::loadInteger(3));
-    EXPECT_EQ(r, powerOf2(3));
-    EXPECT_EQ(s.realValue, r);
-    EXPECT_EQ(s.fpu.controlWord, kNearestControlWord);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Bases, Power,
+    ::testing::Values("2 10 -> 1024", "2 -1 -> 0.5", "2 0 -> 1", "2 -16382 -> 2^-16382",
+                      "2 20000 -> max", "2 -20000 -> 0", "2 -0.5 -> =0.7071067811865475244",
+                      "2 -2.5 -> =0.1767766952966368811", "2 0.75 -> =1.681792830507429086",
+                      "2 13.1 -> =8779.968205097313603", "2 -7.9 -> =0.0041866150880323952",
+                      "10 2 -> =100", "10 -1 -> =0.1000000000000000000", "10 0 -> 1", "e 0 -> 1",
+                      "e 1 -> =2.718281828459045235", "10 0.3 -> =1.995262314968879601",
+                      "10 0.3 cut -> =1.995262314968879601", "e 0.3 -> =1.349858807576003104",
+                      "e 0.3 cut -> =1.349858807576003104"));
 
-TEST(PowerOfTwo, SaturatesUnderflowsAndPassesNaN) {
-    CalculatorState s;
-    EXPECT_EQ(powerOfTwo(s, x87::loadInteger(20000)), testing_support::kLargestFinite);
-    EXPECT_TRUE(powerOfTwo(s, x87::loadInteger(-20000)).isZero());
-    EXPECT_TRUE(testing_support::isNaN(powerOfTwo(s, testing_support::kQuietNaN)));
-    EXPECT_TRUE(testing_support::isNaN(powerOfTwo(s, testing_support::kPlusInfinity)));
-    EXPECT_TRUE(testing_support::isNaN(powerOfTwo(s, testing_support::kMinusInfinity)));
-
-    // What the keys then show.
-    EXPECT_EQ(shown(s, powerOfTwo(s, x87::loadInteger(20000))), std::string(text::kOutOfRange));
-    EXPECT_EQ(shown(s, powerOfTwo(s, x87::loadInteger(-20000))), "0");
-    EXPECT_EQ(shown(s, powerOfTwo(s, testing_support::kPlusInfinity)),
-              std::string(text::kOutOfRange));
-}
-
-// Distance from `reference` in units of its last place, computed on the unit
-// itself (the difference of two close values is exact).
-std::int64_t ulpsFrom(Real80 value, Real80 reference) {
-    const X87 unit{kNearestControlWord};
-    const Real80 difference = x87::subtract(unit, value, reference);
-    const int placesUp = 63 - (reference.biasedExponent() - testing_support::kBias);
-    return x87::storeInteger64(unit, x87::scale(unit, difference, x87::loadInteger(placesUp)));
-}
-
-// The log2 constants and the truncating steps cost the last bits or so; the
-// trimming does not always hide that (10^2 shows as 99.99...).
-TEST(PowerOfTenAndE, LandWithinAFewUnitsOfTheLastPlace) {
-    CalculatorState s;
-    const Real80 e{0xADF85458A2BB4A9BULL, 0x4000};
-    const std::int64_t ofHundred =
-        ulpsFrom(powerOfTen(s, parseText(s, "2")), x87::loadInteger(100));
-    EXPECT_LE(ofHundred, 0);
-    EXPECT_GE(ofHundred, -4);
-    EXPECT_LE(std::abs(ulpsFrom(powerOfTen(s, parseText(s, "-1")), parseText(s, "0.1"))), 4);
-    EXPECT_LE(std::abs(ulpsFrom(powerOfE(s, parseText(s, "1")), e)), 4);
-    EXPECT_EQ(s.realValue.signExponent, 0x4000);
-    EXPECT_EQ(shown(s, s.realValue).substr(0, 17), "2.718281828459045");
-    // Whole powers of two are exact.
-    EXPECT_EQ(powerOfE(s, parseText(s, "0")), x87::loadInteger(1));
-    EXPECT_EQ(powerOfTen(s, parseText(s, "0")), x87::loadInteger(1));
-}
-
-// The argument is multiplied by the constant under the control word the
-// caller left; after a conversion that is truncation.
-TEST(PowerOfTenAndE, MultiplyUnderTheControlWordInForce) {
-    for (const auto power : {&powerOfTen, &powerOfE}) {
-        const auto constant = power == &powerOfTen ? &x87::loadLog2Ten : &x87::loadLog2E;
-        CalculatorState nearest;
-        CalculatorState truncating;
-        truncating.fpu.controlWord = kTruncateControlWord;
-        const Real80 y = parseText(nearest, "0.3");
-        const X87 truncate{kTruncateControlWord};
-        CalculatorState expected;
-        const Real80 viaNearest =
-            powerOfTwo(expected, x87::multiply(nearest.fpu, y, constant(nearest.fpu)));
-        const Real80 viaTruncation =
-            powerOfTwo(expected, x87::multiply(truncate, y, constant(truncate)));
-        ASSERT_NE(viaNearest, viaTruncation);
-        EXPECT_EQ(power(nearest, y), viaNearest);
-        EXPECT_EQ(power(truncating, y), viaTruncation);
-        EXPECT_EQ(truncating.fpu.controlWord, kNearestControlWord);
+TEST(Power, NaNAndInfinitiesGiveNaN) {
+    for (const char* y : {"nan", "inf", "-inf"}) {
+        CalculatorState s;
+        const Real80 r = powerOfTwo(s, testing_support::valueOf(10, y));
+        EXPECT_TRUE(r.biasedExponent() == 0x7FFF && (r.significand << 1U) != 0) << y;
     }
 }
 
