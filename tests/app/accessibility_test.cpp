@@ -91,7 +91,8 @@ class AccessibilityTest : public QObject {
     }
 
     void aboutThroughTheBusAnswersBeforeItOpens() {
-        bool returned = false, answeredFirst = false;
+        bool returned = false;
+        bool answeredFirst = false;
         QAccessibleActionInterface* about =
             accessible(f_->window->menuBar()->actions().at(2)->menu())->child(1)->actionInterface();
         QVERIFY(about != nullptr);
