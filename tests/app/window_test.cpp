@@ -1,40 +1,18 @@
-// The window as a whole: fixed and on top, clicks, frames, menus and the
-// boxes they open, and the choice of platform at start-up.
+// The window as a whole: fixed and on top, clicks, frames, the readout's
+// painting, menus and the boxes they open, and the choice of platform.
 #include <QClipboard>
 #include <QDialog>
-#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
-#include <QTest>
+#include <QMessageBox>
 
 #include "app/startup.h"
 #include "windowfixture.h"
 
 using namespace korvo::app;
+using korvo::app::testing::whileOpen;
 using korvo::app::testing::WindowFixture;
-
-namespace {
-
-QAction* menuItem(const WindowFixture& f, int menu, int item) {
-    return f.window->menuBar()->actions().at(menu)->menu()->actions().at(item);
-}
-
-// Runs `act`, and `handle` on the top-level widget of type Box once it shows
-// (the menu items open their boxes after their actions return).
-template <typename Box, typename Handle>
-void whileOpen(const std::function<void()>& act, Handle handle) {
-    act();
-    bool handled = false;
-    QTimer::singleShot(0, [handle, &handled] {
-        Box* box = nullptr;
-        QTRY_VERIFY((box = qobject_cast<Box*>(QApplication::activeWindow())) != nullptr);
-        handle(box);
-        handled = true;
-    });
-    QTRY_VERIFY(handled);
-}
-
-}  // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -58,28 +36,26 @@ class WindowTest : public QObject {
 
     void framesDrawTheirLineBelowTheButtonsAndLetClicksThrough() {
         const QImage frame = f_->controls().baseFrame->grab().toImage();
-        const QRgb background = frame.pixel(frame.width() / 2, 0);
-        const auto lineAt = [&](int y) {
+        int firstLine = -1;  // the first row mostly inked
+        for (int y = 0; y < 10 && firstLine < 0; ++y) {
             int ink = 0;
             for (int x = 10; x < frame.width() - 10; ++x) {
-                ink += frame.pixel(x, y) != background ? 1 : 0;
+                ink += frame.pixel(x, y) != frame.pixel(frame.width() / 2, 0) ? 1 : 0;
             }
-            return ink > frame.width() / 2;
-        };
-        for (int y = 0; y < 5; ++y) {  // beside Back Space and the indicator
-            QVERIFY2(!lineAt(y), qPrintable(QString::number(y)));
+            firstLine = ink > frame.width() / 2 ? y : -1;
         }
-        QVERIFY(lineAt(5) || lineAt(6) || lineAt(7) || lineAt(8) || lineAt(9));
+        QVERIFY2(firstLine >= 5, qPrintable(QString::number(firstLine)));  // clears Back Space
         f_->type("12");
         const QPoint overlap = f_->window->clientArea()->mapTo(f_->window.get(), QPoint(300, 45));
         QTest::mouseClick(f_->window->windowHandle(), Qt::LeftButton, {}, overlap);
         QCOMPARE(f_->entry(), QStringLiteral("1"));  // Back Space took the click
     }
 
-    void aboutHasItsDialogUnitSizeShowsAllItsTextAndClosesWithEscape() {
-        QSize size;
+    void aboutAndInfoShowAllTheirTextAtTheirSizeAndClose() {
+        QMenu* information = f_->window->menuBar()->actions().at(2)->menu();
         bool fits = true;
-        whileOpen<QDialog>([this] { menuItem(*f_, 2, 1)->trigger(); },
+        QSize size;
+        whileOpen<QDialog>([&] { information->actions().at(1)->trigger(); },
                            [&](QDialog* about) {
                                size = about->size();
                                for (QLabel* label : about->findChildren<QLabel*>()) {
@@ -88,32 +64,30 @@ class WindowTest : public QObject {
                                }
                                QTest::keyClick(about, Qt::Key_Escape);
                            });
-        QCOMPARE(size, QSize(291, 182));
         QVERIFY(fits);
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
-    }
-
-    void infoShowsSevenUnwrappedLines() {
-        int lines = 0;
-        whileOpen<QMessageBox>([this] { menuItem(*f_, 2, 0)->trigger(); },
+        QCOMPARE(size, QSize(291, 182));
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        int lines = 0;  // Info's seven lines, none wrapped
+        whileOpen<QMessageBox>([&] { information->actions().at(0)->trigger(); },
                                [&lines](QMessageBox* box) {
-                                   auto* label =
+                                   auto* text =
                                        box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-                                   lines = label->height() / label->fontMetrics().lineSpacing();
+                                   lines = text->height() / text->fontMetrics().lineSpacing();
                                    box->button(QMessageBox::Ok)->click();
                                });
         QCOMPARE(lines, 7);
     }
 
     void editItemsFollowTheSelectionAndPasteClearsFirst() {
+        QMenu* edit = f_->window->menuBar()->actions().at(1)->menu();
         f_->type("5+42");
-        Q_EMIT f_->window->menuBar()->actions().at(1)->menu()->aboutToShow();
-        QVERIFY(!menuItem(*f_, 1, 0)->isEnabled());
+        Q_EMIT edit->aboutToShow();
+        QVERIFY(!edit->actions().at(0)->isEnabled());
         f_->controls().entry->selectAll();
-        Q_EMIT f_->window->menuBar()->actions().at(2)->menu()->aboutToShow();
-        QVERIFY(menuItem(*f_, 1, 1)->isEnabled());
+        Q_EMIT edit->aboutToShow();
+        QVERIFY(edit->actions().at(1)->isEnabled());
         QGuiApplication::clipboard()->setText(QStringLiteral("7"));
-        menuItem(*f_, 1, 2)->trigger();
+        edit->actions().at(2)->trigger();
         f_->type("=");
         QCOMPARE(f_->entry(), QStringLiteral("7"));  // the addition was cleared
     }
@@ -126,19 +100,77 @@ class WindowTest : public QObject {
 
     void platformChoice() {
         // Wayland lets no window stay on top: XWayland (xcb) when it is there.
-        const auto chosen = [](const char* user, const char* wayland, const char* display,
-                               const char* session) {
-            return choosePlatform(StartupEnvironment{user, wayland, display, session});
+        const auto chosen = [](const char* user, const char* wayland, const char* display) {
+            return choosePlatform(StartupEnvironment{user, wayland, display, "wayland"});
         };
-        QCOMPARE(chosen("", "", ":0", "x11"), std::string());
-        QCOMPARE(chosen("", "wayland-0", ":0", "wayland"), std::string("xcb"));
-        QCOMPARE(chosen("", "wayland-0", "", "wayland"), std::string());
-        QCOMPARE(chosen("wayland", "wayland-0", ":0", "wayland"), std::string());
+        QCOMPARE(choosePlatform(StartupEnvironment{"", "", ":0", "x11"}), std::string());
+        QCOMPARE(chosen("", "wayland-0", ":0"), std::string("xcb"));
+        QCOMPARE(chosen("", "wayland-0", ""), std::string());
+        QCOMPARE(chosen("wayland", "wayland-0", ":0"), std::string());
         QVERIFY(!displayProblem(StartupEnvironment{"", "", "", "tty"}).empty());
         QVERIFY(displayProblem(StartupEnvironment{"offscreen", "", "", ""}).empty());
     }
 
+    // The readout panel draws the calculator's last picture, and keeps showing
+    // it when the window system repaints it.
+    void numbersInBlackLabelsInBlueEachClippedToItsLine() {
+        f_->type("255");
+        const korvo::ReadoutPicture& p = *f_->controls().readout->picture();
+        for (const auto* line : {&p.decimal, &p.hexadecimal, &p.octal, &p.binary.front()}) {
+            const QRect rect(QPoint(line->rect.left, line->rect.top),
+                             QPoint(line->rect.right - 1, line->rect.bottom - 1));
+            QVERIFY2(ink(rect) > 5, line->text.c_str());  // every line drawn
+        }
+        QVERIFY(ink({64, 10, 40, 14}, true) > 5);  // "Dec"
+        QCOMPARE(ink({4, 126, 155, 60}), 0);       // one binary line
+        // 34 digits are wider than the 155-pixel line: nothing is drawn
+        // past it or below it.
+        f_->type("1111111111111111111111111111111");
+        QCOMPARE(ink({159, 24, 2, 12}), 0);
+        QVERIFY(ink({140, 24, 19, 12}) > 0);
+        QCOMPARE(ink({4, 36, 155, 4}), 0);
+    }
+
+    void repaintsShowTheSamePicture() {
+        f_->type("12.5");
+        ReadoutPanel* panel = f_->controls().readout;
+        const QImage before = panel->grab().toImage();
+        f_->window->showMinimized();
+        f_->window->showNormal();
+        QCoreApplication::processEvents();
+        QCOMPARE(panel->grab().toImage(), before);
+    }
+
+    void negativeBinaryBlockKeepsItsGroupsInTheirColumns() {
+        // The sign stands on the label's row, left of "Bin": the digits of
+        // -65535 are drawn exactly where those of 65535 are, none clipped.
+        const QRect firstLine(4, 114, 155, 11);
+        const QRect signPlace(4, 100, 40, 12);
+        f_->type("65535");
+        const QImage positive = f_->controls().readout->grab().toImage().copy(firstLine);
+        QCOMPARE(ink(signPlace), 0);
+        f_->stroke(Qt::Key_F9);
+        QCOMPARE(f_->controls().readout->grab().toImage().copy(firstLine), positive);
+        QVERIFY(ink(signPlace) > 0);
+    }
+
   private:
+    // Pixels of `rect` close to black (numbers) or, with `blue`, to the
+    // labels' blue: text is smoothed.
+    int ink(const QRect& rect, bool blue = false) {
+        const QImage image = f_->controls().readout->grab().toImage();
+        int n = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                const QColor c = image.pixel(x, y);
+                n += (blue ? c.blue() > 150 && c.red() < 130 && c.green() < 130 : c.value() < 110)
+                         ? 1
+                         : 0;
+            }
+        }
+        return n;
+    }
+
     std::unique_ptr<WindowFixture> f_;
 };
 

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -30,10 +29,10 @@ constexpr std::array<std::string_view, 56> kTokens{
     "Cos", "Tan", "Csc", "Sec", "Cot", "Log", "2^x",   "10^x", "e^x", "BS",  "CE", "Clear",
     "Dec", "Hex", "Oct", "Bin", "Deg", "Rad", "Float", "Arc"};
 
-// A byte (modulo 64) picks a step: 0..55 a key or control of kTokens, 56..59
-// a paste of as many following bytes as the next byte says, 60..63 typing of
-// (next byte modulo 16) following bytes, one token each. White space is left
-// out of texts: korvocalc-cli splits tokens at it.
+// A byte (modulo 64) picks a step: 0..55 a token of kTokens, 56..59 a paste of
+// as many following bytes as the next byte says, 60..63 typing of (next byte
+// modulo 16) following bytes, one token each. Texts leave out white space:
+// korvocalc-cli splits tokens at it.
 std::vector<std::string> decode(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> tokens;
     for (std::size_t i = 0; i < size;) {
@@ -43,19 +42,14 @@ std::vector<std::string> decode(const std::uint8_t* data, std::size_t size) {
             continue;
         }
         std::size_t count = i < size ? data[i++] : 0;
-        count = step < 60 ? count : count % 16;
         std::string text;
-        for (; count > 0 && i < size; --count, ++i) {
-            if (std::string_view(" \t\n\v\f\r").find(static_cast<char>(data[i])) ==
-                std::string_view::npos) {
-                text += static_cast<char>(data[i]);
-            }
+        for (count = step < 60 ? count : count % 16; count > 0 && i < size; --count, ++i) {
+            text += std::isspace(data[i]) != 0 ? "" : std::string(1, static_cast<char>(data[i]));
         }
         if (step < 60) {
             tokens.push_back("paste:" + text);
-            continue;
         }
-        for (const char c : text) {
+        for (const char c : step < 60 ? std::string() : text) {
             tokens.push_back(std::string("type:") + c);
         }
     }
@@ -96,7 +90,7 @@ class Session {
     }
 
     // MR may note how many zeros follow the recalled number's point.
-    auto memory(bool recall = false) {
+    auto memory(bool recall) {
         LimbNumber number = s_.memoryNumber;
         number.fracZeros = recall ? 0 : number.fracZeros;
         return std::tuple(number, s_.memoryReal, s_.memoryHeld, ws_.memoryIndicator());
@@ -105,29 +99,43 @@ class Session {
     void step(const std::string& token) {
         const auto action = cli::parseToken(token);
         const std::uint32_t id = action->kind == cli::ActionKind::Keypad ? action->id : 0;
-        const bool memoryKey =
-            id == cmd::kMemoryClear || (id >= cmd::kMemoryStore && id <= cmd::kMemorySubtract);
-        const auto before = memory(id == cmd::kMemoryRecall);
+        const bool recall = id == cmd::kMemoryRecall;
+        const auto before = memory(recall);
         const std::string entryBefore = ws_.entryText();
         cli::perform(*action, s_, ws_);
 
-        expect(memoryKey || memory(id == cmd::kMemoryRecall) == before,
+        expect(id == cmd::kMemoryClear || (id >= cmd::kMemoryStore && id <= cmd::kMemorySubtract) ||
+                   memory(recall) == before,
                "the memory changed without a memory key");
         const std::string entry = ws_.entryText();
-        expect(entry.starts_with('*') || readParts(entry, 16), "the entry shows no number text");
-        if (ws_.readoutPainted()) {
-            checkReadout();
+        const bool message = entry.starts_with('*');
+        expect(message || readParts(entry, 16), "the entry shows no number text");
+        bool cut = false;
+        if (ws_.readoutPainted()) {  // the four lines show one number
+            const auto dec = line(10, cut);
+            expect(dec && dec->anyDigit, "the readout's decimal line is no number");
+            for (const unsigned radix : {16U, 8U, 2U}) {
+                const auto other = line(radix, cut);
+                expect(other && (cut || dec->sameValue(*other, radix != 2)),
+                       "the readout lines show different numbers");
+            }
         }
         const auto typed = static_cast<unsigned char>(action->text.empty() ? ' ' : action->text[0]);
         const bool entryKey =
             (id != 0 && id <= cmd::kPoint) || action->kind == cli::ActionKind::Paste ||
             (action->kind == cli::ActionKind::Type && (std::isxdigit(typed) != 0 || typed == '.'));
-        if (entry != entryBefore && !entry.starts_with('*') && entryKey) {
+        if (entry != entryBefore && !message && entryKey) {
             expect(entry.size() <= entryLimit(), "the entry grew past its length limit");
         }
+        // A number just typed, pasted or edited in integer mode is the one the
+        // readout shows (within what one parse reads).
+        const auto number = readParts(entry, s_.radix);
         if (entry != entryBefore && s_.floatMode == 0 &&
-            (entryKey || id == cmd::kSign || token == "BS")) {
-            checkEntryShown(entry);
+            (entryKey || id == cmd::kSign || token == "BS") && number && number->anyDigit &&
+            entry.size() <= 32 && number->fracDigits <= 19) {
+            const auto inRadix = line(s_.radix, cut);
+            expect(cut || (inRadix && number->sameValue(*inRadix, s_.radix != 2)),
+                   "the readout shows another number than the entry");
         }
         if (token == "Clear") {
             checkCleared();
@@ -140,9 +148,9 @@ class Session {
         return s_.pendingOp == 4 || s_.floatMode == 1 ? std::min<std::size_t>(limit, 19) : limit;
     }
 
-    // The readout line of `radix` (the binary block read as one text). `cut`
+    // The readout line of `radix`, the binary block read as one text: `cut`
     // when the block reached its 112 characters, where it may end in a mark.
-    std::optional<NumberParts> line(std::uint32_t radix, bool& cut) {
+    std::optional<NumberParts> line(unsigned radix, bool& cut) {
         const ReadoutPicture& picture = ws_.readout();
         std::string text = radix == 10   ? picture.decimal.text
                            : radix == 16 ? picture.hexadecimal.text
@@ -158,30 +166,6 @@ class Session {
             text = (negative ? "-" : "") + text.substr(0, text.size() - (cut ? 1 : 0));
         }
         return readParts(text, radix);
-    }
-
-    // The four readout lines show one number.
-    void checkReadout() {
-        bool cut = false;
-        const auto dec = line(10, cut);
-        expect(dec && dec->anyDigit, "the readout's decimal line is no number");
-        for (const std::uint32_t radix : {16U, 8U, 2U}) {
-            const auto other = line(radix, cut);
-            expect(other && (cut || dec->sameValue(*other, radix != 2)),
-                   "the readout lines show different numbers");
-        }
-    }
-
-    // A number just typed, pasted or edited in integer mode is the one the
-    // readout shows (within what one parse reads).
-    void checkEntryShown(const std::string& entry) {
-        const auto typed = readParts(entry, s_.radix);
-        bool cut = false;
-        if (typed && typed->anyDigit && entry.size() <= 32 && typed->fracDigits <= 19) {
-            const auto shown = line(s_.radix, cut);
-            expect(cut || (shown && typed->sameValue(*shown, s_.radix != 2)),
-                   "the readout shows another number than the entry");
-        }
     }
 
     // C empties the entry, the operator and the readout, and leaves nothing

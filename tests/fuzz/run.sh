@@ -8,17 +8,15 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 for target in keystream text; do
-    program="$1/tests/fuzz/korvo_fuzz_$target"
-    dict=$([ "$target" = keystream ] && echo "-dict=$here/keystream.dict" || echo -runs=-1)
-    mkdir "$work/$target"
+    program="$1/tests/fuzz/korvo_fuzz_$target" && mkdir "$work/$target"
     # A fixed seed makes a run repeatable; KORVO_FUZZ_SEED=0 draws one.
-    if "$program" "$dict" -seed="${KORVO_FUZZ_SEED:-1}" -max_total_time="${2:-60}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    if "$program" "$([ $target = keystream ] && echo "-dict=$here/keystream.dict" || echo -runs=-1)" \
+        -seed="${KORVO_FUZZ_SEED:-1}" -max_total_time="${2:-60}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$work/$target-" "$work/$target" "$here/corpus/$target" >"$work/log" 2>&1; then
         echo "fuzz $target: $(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log") runs, no finding"
         continue
     fi
-    failed=1
-    echo "fuzz $target: FINDING"
+    failed=1 && echo "fuzz $target: FINDING"
     grep -A2 '^korvo fuzz:' "$work/log" || grep -A30 -E 'ERROR|runtime error' "$work/log" || tail -40 "$work/log"
     for input in "$work/$target"-*; do
         KORVO_FUZZ_REPLAY=1 "$program" "$input" 2>&1 | grep -m1 -A1 -E '^(replay:|text )' || true

@@ -18,31 +18,29 @@
 namespace korvo::fuzz {
 namespace {
 
-constexpr std::array<std::uint32_t, 4> kRadices{10, 16, 8, 2};
-constexpr std::array<std::string_view, 4> kBaseTokens{"Dec", "Hex", "Oct", "Bin"};
-
+// The base (bits 0-1 of the first byte), the other base (bits 2-3), floating
+// point (bit 4), and the text.
 struct Input {
-    std::uint8_t flags;  // the base (bits 0-1), the other base (bits 2-3), floating point (bit 4)
+    std::uint8_t flags;
     std::string text;
-    [[nodiscard]] std::uint32_t radix() const { return kRadices.at(flags & 3U); }
-    [[nodiscard]] std::uint32_t otherRadix() const { return kRadices.at((flags >> 2U) & 3U); }
-    [[nodiscard]] std::uint32_t floatMode() const { return (flags >> 4U) & 1U; }
-};
-
-// The korvocalc-cli line that types the text, a replay when a person can type it.
-std::string describe(const Input& in) {
-    return "text in radix " + std::to_string(in.radix()) + " (then " +
-           std::to_string(in.otherRadix()) + ")\n  replay: korvocalc-cli " +
-           std::string(kBaseTokens.at(in.flags & 3U)) + (in.floatMode() != 0 ? " Float" : "") +
-           " $'type:" + escaped(in.text) + "'";
-}
-
-void expect(bool holds, std::string_view what, const Input& in) {
-    if (!holds) {
-        std::cerr << "korvo fuzz: " << what << "\n  " << describe(in) << std::endl;
-        std::abort();
+    [[nodiscard]] std::uint32_t radix(unsigned shift = 0) const {
+        return std::array{10U, 16U, 8U, 2U}.at((flags >> shift) & 3U);
     }
-}
+    [[nodiscard]] bool floatMode() const { return (flags & 16U) != 0; }
+    // The korvocalc-cli line that types the text.
+    [[nodiscard]] std::string replay() const {
+        return "text in radix " + std::to_string(radix()) + " (then " + std::to_string(radix(2)) +
+               ")\n  replay: korvocalc-cli " +
+               std::array{"Dec", "Hex", "Oct", "Bin"}.at(flags & 3U) +
+               (floatMode() ? " Float" : "") + " $'type:" + escaped(text) + "'";
+    }
+    void expect(bool holds, std::string_view what) const {
+        if (!holds) {
+            std::cerr << "korvo fuzz: " << what << "\n  " << replay() << std::endl;
+            std::abort();
+        }
+    }
+};
 
 std::string formatIn(CalculatorState& s, std::uint32_t radix) {
     s.formatRadix = radix;
@@ -59,21 +57,18 @@ void checkNumberText(const Input& in) {
     const std::string formatted = formatIn(s, in.radix());
     const auto out = readParts(formatted, in.radix());
     // No more digits than a 128-bit integer part has in this base.
-    const std::size_t longest = std::array{39, 32, 43, 128}.at(in.flags & 3U);
     const std::size_t whole =
         std::min(formatted.find('.'), formatted.size()) - (out && out->negative ? 1 : 0);
-    expect(out && whole >= 1 && whole <= longest && !formatted.ends_with('.'),
-           "formatNumber wrote no number text of the base", in);
-
+    in.expect(out && whole >= 1 && whole <= std::array{39U, 32U, 43U, 128U}.at(in.flags & 3U) &&
+                  !formatted.ends_with('.'),
+              "formatNumber wrote no number text of the base");
     // A text a person can enter (within one parse's reach) is the number shown.
     const auto typed = readParts(in.text, in.radix());
-    if (typed && typed->anyDigit && in.text.size() <= 32 && typed->fracDigits <= 19) {
-        expect(out->sameValue(*typed), "parse and format changed the number", in);
-    }
-
-    // Another base shows the same number.
-    const auto other = readParts(formatIn(s, in.otherRadix()), in.otherRadix());
-    expect(other && other->sameValue(*out), "another base shows another number", in);
+    in.expect(!typed || !typed->anyDigit || in.text.size() > 32 || typed->fracDigits > 19 ||
+                  out->sameValue(*typed),
+              "parse and format changed the number");
+    const auto other = readParts(formatIn(s, in.radix(2)), in.radix(2));
+    in.expect(other && other->sameValue(*out), "another base shows another number");
 }
 
 // `digits` (no sign, no point) cut to `count`, the last rounded half up; a
@@ -101,44 +96,42 @@ std::string roundedDigits(std::string digits, std::size_t count, std::uint32_t r
 std::string realText(const std::string& text, const Input& in) {
     CalculatorState s;
     s.radix = in.radix();
-    s.floatMode = in.floatMode();
+    s.floatMode = in.floatMode() ? 1 : 0;
     s.workText = text;
     parseReal(s);
     const bool outOfRange = formatReal(s, s.realValue);
-    expect(outOfRange == s.entryText.starts_with("** The output is out of range **") &&
-               (!outOfRange || s.realValue == Real80{}),
-           "formatReal broke the out-of-range rule", in);
+    in.expect(outOfRange == s.entryText.starts_with("** The output is out of range **") &&
+                  (!outOfRange || s.realValue == Real80{}),
+              "formatReal broke the out-of-range rule");
     return s.entryText;
 }
 
 void checkRealText(const Input& in) {
     const std::string shown = realText(in.text, in);
-    const auto parts = readParts(shown, in.radix());
     if (shown.starts_with('*')) {
         return;
     }
     // A fraction only with an integer part of at most 18 characters, sign included.
-    expect(parts && parts->anyDigit && parts->fracDigits <= 19 &&
-               (parts->fracDigits == 0 || shown.find('.') <= 18),
-           "formatReal wrote no number text of the base, or one out of range", in);
-
+    const auto parts = readParts(shown, in.radix());
+    in.expect(parts && parts->anyDigit && parts->fracDigits <= 19 &&
+                  (parts->fracDigits == 0 || shown.find('.') <= 18),
+              "formatReal wrote no number text of the base, or one out of range");
     // Shown with far fewer digits than a real holds, it reads back as itself.
     std::string digits = shown;
-    std::erase(digits, '-');
-    std::erase(digits, '.');
+    std::erase_if(digits, [](char c) { return c == '-' || c == '.'; });
     digits.erase(0, digits.find_first_not_of('0'));
     // A run of nine nines or zeros is the trimming's to round away.
     const bool trimmable = digits.find("999999999") != std::string::npos ||
                            digits.find("000000000") != std::string::npos;
     const std::string back =
-        in.floatMode() == 0 || digits.size() > 15 || trimmable ? shown : realText(shown, in);
+        in.floatMode() && digits.size() <= 15 && !trimmable ? realText(shown, in) : shown;
     // The x87 reads a text with rounding at every digit, so the last of 19
     // digits may differ by one: rounded to the shown length, it agrees.
     const std::size_t point = std::min(shown.find('.'), shown.size());
-    expect(back == shown || (back.compare(0, point + 1, shown, 0, point + 1) == 0 &&
-                             roundedDigits(back.substr(point + 1), shown.size() - point - 1,
-                                           in.radix()) == shown.substr(point + 1)),
-           "the real shown as " + shown + " reads back as " + back, in);
+    in.expect(back == shown || (back.compare(0, point + 1, shown, 0, point + 1) == 0 &&
+                                roundedDigits(back.substr(point + 1), shown.size() - point - 1,
+                                              in.radix()) == shown.substr(point + 1)),
+              "the real shown as " + shown + " reads back as " + back);
 }
 
 }  // namespace
@@ -151,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const korvo::fuzz::Input in{data[0],
                                 std::string(reinterpret_cast<const char*>(data + 1), size - 1)};
     if (std::getenv("KORVO_FUZZ_REPLAY") != nullptr) {
-        std::cerr << korvo::fuzz::describe(in) << std::endl;
+        std::cerr << in.replay() << std::endl;
     }
     korvo::fuzz::checkNumberText(in);
     korvo::fuzz::checkRealText(in);
