@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "readout/binarylines.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
@@ -48,7 +49,8 @@ void drawReadout(HWND panel, COLORREF panelColour, const ReadoutPicture& picture
     drawLine(dc, picture.decimal);
     drawLine(dc, picture.hexadecimal);
     drawLine(dc, picture.octal);
-    for (const PictureLine& line : picture.binary) {
+    // A negative number's sign stands on the label's row, every group in its column.
+    for (const PictureLine& line : binaryLinesToDraw(picture)) {
         drawLine(dc, line);
     }
 
