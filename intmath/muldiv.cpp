@@ -10,6 +10,7 @@
 #include <string>
 
 #include "floatmath/realdivide.h"
+#include "intmath/digits.h"
 #include "intmath/limbgroups.h"
 #include "intmath/limbs.h"
 #include "intmath/numbertext.h"
@@ -23,21 +24,9 @@ constexpr std::uint32_t kMaxQuotientDigits = 19;
 constexpr std::uint64_t kOneLimb = std::uint64_t{1} << 32;
 constexpr int kExponentBits = 128;
 constexpr int kLimbBits = 32;
-constexpr std::uint32_t kFirstLetterDigit = 10;  // "A"
 
 bool eitherHasFraction(const CalculatorState& s) {
     return s.firstOperand.fracDigits != 0 || s.limbResult.fracDigits != 0;
-}
-
-// Digit value of a formatted character; the minus has none.
-std::uint32_t digitValue(char c) {
-    if (c >= 'a') {
-        return static_cast<std::uint32_t>(c - 'a') + kFirstLetterDigit;
-    }
-    if (c >= 'A') {
-        return static_cast<std::uint32_t>(c - 'A') + kFirstLetterDigit;
-    }
-    return static_cast<std::uint32_t>(c - '0');
 }
 
 // True when the digits of `text` read as one integer in `radix` reach 2^32.
@@ -67,11 +56,6 @@ bool divisorNeedsTwoLimbs(const CalculatorState& s) {
         return false;
     }
     return digitsNeedTwoLimbs(s.intText + s.fracText, s.radix);
-}
-
-char digitCharacter(std::uint64_t digit) {
-    return digit < kFirstLetterDigit ? static_cast<char>('0' + digit)
-                                     : static_cast<char>('A' + (digit - kFirstLetterDigit));
 }
 
 // True when adding one to the last digit makes the digits after the leading

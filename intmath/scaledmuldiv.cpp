@@ -11,6 +11,7 @@
 #include <string>
 
 #include "floatmath/trimming.h"
+#include "intmath/digits.h"
 #include "intmath/limbgroups.h"
 #include "intmath/limbs.h"
 #include "intmath/numbertext.h"
@@ -22,18 +23,7 @@ namespace korvo {
 namespace {
 
 constexpr std::uint32_t kDivide = 4;
-constexpr std::uint32_t kFirstLetterDigit = 10;
 constexpr std::uint32_t kFractionDigits = 19;
-
-std::uint32_t digitOf(char c) {
-    return c >= 'A' ? static_cast<std::uint32_t>(c - 'A') + kFirstLetterDigit
-                    : static_cast<std::uint32_t>(c - '0');
-}
-
-char digitChar(std::uint32_t d) {
-    return d < kFirstLetterDigit ? static_cast<char>('0' + d)
-                                 : static_cast<char>('A' + (d - kFirstLetterDigit));
-}
 
 // Copies the quotient in formatText into entryText with its point `shift`
 // digits further left (from after the last digit when it has none). The sign is not counted.
@@ -71,7 +61,7 @@ void roundFractionText(std::string& text, std::uint32_t radix) {
         return;
     }
     const std::size_t keep = point + 1 + kFractionDigits;
-    const bool up = digitOf(text[keep]) >= radix / 2;
+    const bool up = digitValue(text[keep]) >= radix / 2;
     text.resize(keep);
     if (!up) {
         return;
@@ -81,9 +71,9 @@ void roundFractionText(std::string& text, std::uint32_t radix) {
         if (text[i] == '.') {
             continue;
         }
-        const std::uint32_t d = digitOf(text[i]) + 1;
+        const std::uint32_t d = digitValue(text[i]) + 1;
         if (d < radix) {
-            text[i] = digitChar(d);
+            text[i] = digitCharacter(d);
             return;
         }
         text[i] = '0';
@@ -113,7 +103,7 @@ void exactProduct(CalculatorState& s) {
     std::string digits(kept, '0');
     for (std::uint32_t i = kept; i-- > 0;) {
         const std::uint32_t d = product.divideBy(radix);
-        digits[i] = digitChar(d);
+        digits[i] = digitCharacter(d);
     }
 
     LimbNumber& r = s.limbResult;
@@ -143,7 +133,7 @@ std::string quotientText(WideInt dividend, std::uint32_t divisor, std::uint32_t 
     std::uint64_t remainder = dividend.divideBy(divisor);
     std::string text;
     do {
-        text.insert(text.begin(), digitChar(dividend.divideBy(radix)));
+        text.insert(text.begin(), digitCharacter(dividend.divideBy(radix)));
     } while (!dividend.isZero());
     if (remainder == 0) {
         return text;
@@ -151,7 +141,7 @@ std::string quotientText(WideInt dividend, std::uint32_t divisor, std::uint32_t 
     text += '.';
     for (std::uint32_t count = 0; remainder != 0 && count < kFractionDigits; ++count) {
         const std::uint64_t scaled = remainder * radix;
-        text += digitChar(static_cast<std::uint32_t>(scaled / divisor));
+        text += digitCharacter(static_cast<std::uint32_t>(scaled / divisor));
         remainder = scaled % divisor;
     }
     if (remainder == 0) {
@@ -161,9 +151,9 @@ std::string quotientText(WideInt dividend, std::uint32_t divisor, std::uint32_t 
         if (text[i] == '.') {
             continue;
         }
-        const std::uint32_t d = digitOf(text[i]) + 1;
+        const std::uint32_t d = digitValue(text[i]) + 1;
         if (d < radix) {
-            text[i] = digitChar(d);
+            text[i] = digitCharacter(d);
             return text;
         }
         text[i] = '0';

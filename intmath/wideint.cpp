@@ -2,22 +2,15 @@
 
 #include <algorithm>
 
+#include "intmath/digits.h"
+
 namespace korvo {
 
 namespace {
+
 constexpr std::uint32_t kLimbBits = 32;
 constexpr std::uint64_t kLimbMask = 0xFFFFFFFFU;
-constexpr std::uint32_t kFirstLetterDigit = 10;
 
-std::uint32_t digitValue(char c) {
-    if (c >= 'a') {
-        return static_cast<std::uint32_t>(c - 'a') + kFirstLetterDigit;
-    }
-    if (c >= 'A') {
-        return static_cast<std::uint32_t>(c - 'A') + kFirstLetterDigit;
-    }
-    return static_cast<std::uint32_t>(c - '0');
-}
 }  // namespace
 
 WideInt WideInt::fromDigits(std::string_view text, std::uint32_t radix) {

@@ -38,7 +38,7 @@ while IFS= read -r line || [ -n "$line" ]; do
     status=$?
     set +f
     last=${tokens##* }
-    if ! spec=$fields last=$last status=$status awk '
+    if ! wanted=$fields last=$last status=$status awk '
         function trim(s) { sub(/[ \t\r]+$/, "", s); sub(/^[ \t]+/, "", s); return s }
         function check(name, want, got, prefix) {
             if (prefix ? substr(got, 1, length(want)) != want : got != want) {
@@ -47,9 +47,9 @@ while IFS= read -r line || [ -n "$line" ]; do
             }
         }
         BEGIN {
-            spec = ENVIRON["spec"]; last = ENVIRON["last"]; status = ENVIRON["status"]
+            wanted = ENVIRON["wanted"]; last = ENVIRON["last"]; status = ENVIRON["status"]
             known = " entry operator memory dec hex oct bin checks beeps message "
-            n = split(spec, parts, "; ")
+            n = split(wanted, parts, "; ")
             for (i = 1; i <= n; i++) {
                 part = trim(parts[i])
                 if (part == "") continue
