@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/keytable.h"
+#include "calc/keypad.h"
 
 class QToolButton;
 

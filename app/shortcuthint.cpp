@@ -7,14 +7,14 @@
 namespace korvo::app {
 
 void describeShortcut(QWidget* control, const QString& name, std::uint32_t command) {
+    const std::string tip = controlTip(name.toStdString(), command);
+    control->setToolTip(QString::fromStdString(tip));
     const std::string_view key = shortcutText(command);
-    if (key.empty()) {
-        control->setToolTip(name);
-        return;
+    if (!key.empty()) {
+        control->setAccessibleDescription(
+            QStringLiteral("Shortcut: ") +
+            QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
     }
-    const QString keyText = QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
-    control->setToolTip(name + QStringLiteral(" (") + keyText + QStringLiteral(")"));
-    control->setAccessibleDescription(QStringLiteral("Shortcut: ") + keyText);
 }
 
 }  // namespace korvo::app

@@ -187,4 +187,13 @@ std::string_view shortcutText(std::uint32_t command) {
     return {};
 }
 
+std::string controlTip(std::string_view name, std::uint32_t command) {
+    const std::string_view key = shortcutText(command);
+    std::string tip(name);
+    if (!key.empty()) {
+        tip.append(" (").append(key).append(")");
+    }
+    return tip;
+}
+
 }  // namespace korvo

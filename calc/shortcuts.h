@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "calc/windowsystem.h"
@@ -42,5 +43,9 @@ void runShortcut(CalculatorState& s, WindowSystem& ws, std::uint32_t command);
 // The keyboard keys that give `command` ("Esc", "Ctrl+L", "* or ;"), for
 // tooltips and accessible descriptions; empty when none does.
 std::string_view shortcutText(std::uint32_t command);
+
+// The one tooltip of a control in both windows: its name, then its keys in
+// brackets where it has any ("Sine (S)", "Hex (F5)").
+std::string controlTip(std::string_view name, std::uint32_t command);
 
 }  // namespace korvo

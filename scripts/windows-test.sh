@@ -260,9 +260,9 @@ check_tips() {
     echo "-- tooltips"
     click_window
     point 440 37
-    expect tip "tip=Keyboard: Esc" "the C button's tooltip"
+    expect tip "tip=C (Esc)" "the C button's tooltip"
     point 189 115  # the Cos key
-    expect tip "tip=Keyboard: O" "the Cos key's tooltip"
+    expect tip "tip=Cosine (O)" "the Cos key's tooltip"
 }
 
 check_paste() {

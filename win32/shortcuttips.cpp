@@ -7,15 +7,21 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/keypad.h"
 #include "calc/shortcuts.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
 namespace {
 
-std::string tipText(std::uint32_t command) {
-    const std::string_view key = shortcutText(command);
-    return key.empty() ? std::string() : "Keyboard: " + std::string(key);
+// A keypad key's tip names the key as the keypad table does.
+std::string keyTip(std::uint32_t command) {
+    for (const KeypadKey& key : keypadKeys()) {
+        if (key.commandId == command) {
+            return controlTip(key.name, command);
+        }
+    }
+    return {};
 }
 
 // Copies `text` into a tooltip's own buffer, cut to fit, terminated.
@@ -48,13 +54,16 @@ void addSwitchTips(const Shell& shell, HWND mainWindow) {
         // Buttons only: the keypad panels share the id of Back Space.
         std::array<char, 16> className{};
         GetClassNameA(control, className.data(), static_cast<int>(className.size()));
-        std::string text = tipText(static_cast<std::uint32_t>(GetDlgCtrlID(control)));
         if (lstrcmpiA(className.data(), "Static") == 0) {
             alwaysShowKeypadTips(control);
         }
-        if (text.empty() || lstrcmpiA(className.data(), "Button") != 0) {
+        const auto command = static_cast<std::uint32_t>(GetDlgCtrlID(control));
+        if (shortcutText(command).empty() || lstrcmpiA(className.data(), "Button") != 0) {
             continue;
         }
+        std::array<char, 32> label{};
+        GetWindowTextA(control, label.data(), static_cast<int>(label.size()));
+        std::string text = controlTip(label.data(), command);
         // The size comctl32 5 knows too: there is no manifest asking for 6.
         TTTOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -70,7 +79,7 @@ bool answerKeypadTip(NMHDR* header) {
     // The toolbar asks in whichever character set its parent answered.
     static std::array<char, 32> ansi{};
     static std::array<wchar_t, 32> wide{};
-    const std::string text = tipText(static_cast<std::uint32_t>(header->idFrom));
+    const std::string text = keyTip(static_cast<std::uint32_t>(header->idFrom));
     if (header->code == TTN_GETDISPINFOA) {
         fill(ansi, text);
         reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText = ansi.data();

@@ -6,11 +6,14 @@
 
 #include "app/announcer.h"
 #include "app/keypadrow.h"
-#include "app/keytable.h"
 #include "app/resources.h"
+#include "calc/keypad.h"
 #include "windowfixture.h"
 
 using namespace korvo::app;
+using korvo::keypadBitmap;
+using korvo::KeypadKey;
+using korvo::keypadKeys;
 using korvo::app::testing::WindowFixture;
 
 namespace {

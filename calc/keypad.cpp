@@ -1,8 +1,8 @@
-#include "app/keytable.h"
+#include "calc/keypad.h"
 
 #include "calc/commandids.h"
 
-namespace korvo::app {
+namespace korvo {
 
 namespace {
 
@@ -21,7 +21,7 @@ constexpr std::array<KeypadKey, kKeyCount> kKeys{{
     key(0, 5, kDigit0 + 9, "Digit 9"),
     key(0, 6, kAdd, "Add"),
     key(0, 7, kSquareRoot, "Square root"),
-    key(0, 8, kHypotenuse, "Hypotenuse: x HYP y ="),
+    key(0, 8, kHypotenuse, "Hypotenuse"),
 
     key(1, 0, kCos, "Cosine"),
     key(1, 1, kLog, "Common logarithm"),
@@ -31,7 +31,7 @@ constexpr std::array<KeypadKey, kKeyCount> kKeys{{
     key(1, 5, kDigit0 + 6, "Digit 6"),
     key(1, 6, kSubtract, "Subtract"),
     key(1, 7, kPercent, "Percent"),
-    key(1, 8, kReciprocal, "Reciprocal: 1/x"),
+    key(1, 8, kReciprocal, "Reciprocal"),
 
     key(2, 0, kTan, "Tangent"),
     key(2, 1, kTwoToX, "Two to the power x"),
@@ -40,8 +40,8 @@ constexpr std::array<KeypadKey, kKeyCount> kKeys{{
     key(2, 4, kDigit0 + 2, "Digit 2"),
     key(2, 5, kDigit0 + 3, "Digit 3"),
     key(2, 6, kMultiply, "Multiply"),
-    key(2, 7, kSquare, "Square: x squared"),
-    key(2, 8, kPower, "Power: x x^N N ="),
+    key(2, 7, kSquare, "Square"),
+    key(2, 8, kPower, "Power"),
 
     key(3, 0, kCsc, "Cosecant"),
     key(3, 1, kTenToX, "Ten to the power x"),
@@ -78,4 +78,4 @@ std::string_view keypadBitmap(int row) {
     return kBitmaps.at(static_cast<std::size_t>(row));
 }
 
-}  // namespace korvo::app
+}  // namespace korvo

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace korvo::app {
+namespace korvo {
 
 struct KeypadKey {
     int row = 0;     // 0..4, top to bottom
@@ -26,4 +26,4 @@ const std::array<KeypadKey, kKeyCount>& keypadKeys();
 // The resource path of a row's bitmap (nine 16 x 15 faces side by side).
 std::string_view keypadBitmap(int row);
 
-}  // namespace korvo::app
+}  // namespace korvo
