@@ -40,4 +40,8 @@ void clearAll(CalculatorState& s, WindowSystem& ws) {
     s.firstReal = Real80{};
 }
 
+void showStartReadout(CalculatorState& s, WindowSystem& ws) {
+    repaintReadout(s, ws);
+}
+
 }  // namespace korvo

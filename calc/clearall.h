@@ -9,4 +9,7 @@ namespace korvo {
 // keeping the memory and every mode.
 void clearAll(CalculatorState& s, WindowSystem& ws);
 
+// The calculator as it starts: the readout shows the current number, 0.
+void showStartReadout(CalculatorState& s, WindowSystem& ws);
+
 }  // namespace korvo

@@ -184,12 +184,16 @@ void signKey(CalculatorState& s, WindowSystem& ws) {
     repaintReadout(s, ws);
 }
 
+// Pi is the unit's own real, written in the base in force as any real is.
 void piKey(CalculatorState& s, WindowSystem& ws) {
     s.realValue = x87::loadPi(s.fpu);
     formatReal(s, s.realValue);
-    ws.setEntryText(text::kPi);
+    // In decimal the text keeps the digits of pi itself rather than those of
+    // the real rounded to nineteen places.
+    const std::string pi = s.radix == 10 ? std::string(text::kPi) : s.entryText;
+    ws.setEntryText(pi);
     ws.setCaret(kCaretAfterPi);
-    s.workText = std::string(text::kPi);
+    s.workText = pi;
     parseNumber(s);
     repaintReadout(s, ws);
 }

@@ -201,8 +201,9 @@ void angleKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
         result = forwardFunction(unit, commandId, x);
     }
     s.realValue = result;
-    // Forward functions and Arc Tan show every digit the unit produced.
-    const bool untrimmed = s.arcMode == 0 || commandId == cmd::kTan;
+    // Arc Tan shows every digit the unit produced; every other result is
+    // trimmed like any real, so sin 30 degrees reads 0.5 in every base.
+    const bool untrimmed = s.arcMode == 1 && commandId == cmd::kTan;
     s.skipFractionTrim = untrimmed ? 1 : 0;
     formatReal(s, s.realValue);
     s.skipFractionTrim = 0;

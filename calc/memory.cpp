@@ -13,6 +13,7 @@
 #include "calc/operations.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/limbs.h"
 #include "intmath/numbertext.h"
 #include "intmath/signedarith.h"
 #include "state/fixedtexts.h"
@@ -70,9 +71,20 @@ void finishMemoryKey(CalculatorState& s, WindowSystem& ws, const std::string& en
     operatorStep(s, ws, StepKey::Memory);
 }
 
+// A stored zero carries no sign, even when the entry shows a typed "-0".
+void dropZeroSign(LimbNumber& number, Real80& real) {
+    if (limbsAreZero(number)) {
+        number.negative = 0;
+    }
+    if (real.isZero()) {
+        real = Real80{};
+    }
+}
+
 void memoryStore(CalculatorState& s, WindowSystem& ws) {
     const std::string entry = s.workText;
-    const MemoryOperand stored = memoryOperand(s);
+    MemoryOperand stored = memoryOperand(s);
+    dropZeroSign(stored.number, stored.real);
     s.memoryHeld = 1;
     s.memoryReal = stored.real;
     s.memoryNumber = stored.number;
@@ -111,6 +123,7 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
         }
         s.fpu = unit;
     }
+    dropZeroSign(s.memoryNumber, s.memoryReal);
     s.limbResult = current;
     // A waiting operation is dropped, power and hypotenuse included.
     s.pendingOp = 0;

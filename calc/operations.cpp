@@ -113,7 +113,8 @@ bool runOnReals(CalculatorState& s, Real80& result) {
 
 // An integer-mode result becomes the first operand and the current number,
 // each the same on both sides: the limbs of its text and the real of it.
-void takeResultText(CalculatorState& s, const std::string& result) {
+void takeResultText(CalculatorState& s, const std::string& shown) {
+    const std::string result = withoutZeroSign(shown);
     setFirstOperand(s, numberOfText(s, result));
     s.firstReal = realOfText(s, result);
     s.realValue = s.firstReal;
@@ -121,12 +122,13 @@ void takeResultText(CalculatorState& s, const std::string& result) {
 
 // A floating-point chain's result becomes the first operand and the current
 // number; the limb side holds its shown digits.
-void takeResultReal(CalculatorState& s, const Real80& result) {
+void takeResultReal(CalculatorState& s, const Real80& computed) {
+    const Real80 result = computed.isZero() ? Real80{} : computed;
     s.firstReal = result;
     s.realValue = result;
     const X87 unit = s.fpu;
     if (!formatReal(s, result, RealText::Echo)) {
-        numberOfText(s, std::string(s.entryText));
+        numberOfText(s, withoutZeroSign(s.entryText));
     }
     s.fpu = unit;
 }
@@ -230,6 +232,10 @@ bool runOperatorStep(CalculatorState& s, WindowSystem& ws, StepKey key) {
     if (!ran && alreadyTaken && !entryWasEmpty) {
         // Nothing ran: the typed number is the new first operand.
         takeCurrentNumber(s);
+    }
+    if (ran) {
+        // The running result is the current number: the readout shows it.
+        repaintReadout(s, ws);
     }
     // Otherwise the first operand, its real and the current number stay: an
     // empty entry enters no calculation.
@@ -338,6 +344,7 @@ void evaluatePending(CalculatorState& s, WindowSystem& ws) {
 }
 
 void showResult(CalculatorState& s, WindowSystem& ws) {
+    s.entryText = withoutZeroSign(s.entryText);
     ws.setEntryText(s.entryText);
     ws.setCaret(kResultCaret);
     s.firstOperandSet = 0;

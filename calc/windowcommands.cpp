@@ -22,6 +22,9 @@ void zeroCurrentNumber(CalculatorState& s) {
     s.intText = text::kZero;
     s.fracText.clear();
     s.realValue = Real80{};
+    s.realIntText.clear();
+    s.realFracText.clear();
+    s.savedFracZeros = 0;
 }
 
 }  // namespace
@@ -55,6 +58,8 @@ void clearEntry(CalculatorState& s, WindowSystem& ws) {
     ws.setEntryText(s.entryText);
     ws.focusMainWindow();
     zeroCurrentNumber(s);
+    // The readout shows the zero the entry now stands for.
+    repaintReadout(s, ws);
 }
 
 void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
@@ -73,16 +78,19 @@ void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
     ws.focusMainWindow();
 }
 
-// Deg and Rad are plain check boxes: each only unchecks the other, so a
-// click on the checked one leaves both unchecked.
+// Deg and Rad are check boxes that act as one choice: a click checks its own
+// box, even the one already checked, and unchecks the other, so the unit in
+// force is always the one shown checked.
 void degreesClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 1;
+    ws.setChecked(Switch::Degrees, true);
     ws.setChecked(Switch::Radians, false);
     ws.focusMainWindow();
 }
 
 void radiansClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 2;
+    ws.setChecked(Switch::Radians, true);
     ws.setChecked(Switch::Degrees, false);
     ws.focusMainWindow();
 }

@@ -71,7 +71,7 @@ TEST_F(ControlTest, OutOfRangeMessageBlocksEveryKeypadKeyUntilBackSpace) {
     backSpace(s, ws);
     EXPECT_EQ(entry(), "");
     EXPECT_FALSE(fieldHasFocus());
-    EXPECT_EQ(ws.readout().decimal.text, "5") << "the message is never read as a number";
+    EXPECT_EQ(ws.readout().decimal.text, "0") << "the message is never read as a number";
 }
 
 TEST_F(ControlTest, BackSpaceOnAnEmptyEntryChangesNothing) {
