@@ -6,6 +6,9 @@
 #include "calc/commandids.h"
 #include "calc/entryfield.h"
 #include "calc/entryio.h"
+#include "calc/heldnumbers.h"
+#include "calc/operands.h"
+#include "intmath/numbertext.h"
 #include "readout/radixchange.h"
 #include "state/fixedtexts.h"
 
@@ -67,15 +70,27 @@ void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
         ws.focusMainWindow();  // a click on a switch never keeps the focus
         return;
     }
+    // An empty entry stays empty: the number typed next is a new number.
+    const bool entryWasEmpty = readEntry(ws).empty();
+    const std::uint32_t fromRadix = s.radix;
     s.previousRadix = s.radix;
     s.radix = radix;
     s.formatRadix = radix;
     changeRadix(s);
+    const std::string rewritten = s.entryText;
+    // The current number is now what its new digits say, on both sides, so
+    // every key works on the digits shown.
+    s.workText = rewritten;
+    parseNumber(s);
+    s.realValue = realOfText(s, rewritten);
+    rewriteHeldNumbers(s, fromRadix);
     // The rewritten entry goes to the field here: the radix change itself
     // knows no window.
+    s.entryText = entryWasEmpty ? std::string() : rewritten;
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);
     ws.focusMainWindow();
+    repaintReadout(s, ws);
 }
 
 // Deg and Rad are check boxes that act as one choice: a click checks its own
