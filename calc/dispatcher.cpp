@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "calc/clearall.h"
@@ -10,6 +11,7 @@
 #include "calc/functions.h"
 #include "calc/memory.h"
 #include "calc/operations.h"
+#include "calc/pastetext.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
 #include "intmath/numbertext.h"
@@ -51,18 +53,6 @@ bool acceptsEntryKey(std::uint32_t id, std::uint32_t radix) {
     }
     // 2, 8, 10 and 16 accept exactly the digits below them.
     return id >= cmd::kDigit0 && id <= cmd::kDigitF && id - cmd::kDigit0 < radix;
-}
-
-// A pasted character is legal when it is a digit of the radix in force;
-// letters must already be capitals.
-bool legalPasteCharacter(unsigned char code, std::uint32_t radix) {
-    std::uint32_t value = radix;
-    if (code >= '0' && code <= '9') {
-        value = code - '0';
-    } else if (code >= 'A' && code <= 'F') {
-        value = code - 'A' + 10U;
-    }
-    return value < radix;
 }
 
 // The shortest of the length limits in force on the entry.
@@ -127,35 +117,24 @@ void digitOrPointKey(CalculatorState& s, WindowSystem& ws, std::uint32_t id) {
     appendToEntry(s, ws);
 }
 
-// The edit control has put the clipboard text into the emptied field; it
-// becomes the entry only if every character is a digit of the radix.
+// The edit control has put the pasted text into the emptied field; it
+// becomes the entry only if it is a number of the radix in force that fits
+// the entry whole. Anything else, too long a number included, clears the
+// calculator and says so: a cut would enter another number.
 void pasteKey(CalculatorState& s, WindowSystem& ws) {
-    s.formatText.clear();
-    for (std::size_t i = 0; i < s.workText.size(); ++i) {
-        auto code = static_cast<unsigned char>(s.workText[i]);
-        if (code > 'Z') {
-            // Lower-case letters become capitals, in both copies of the text.
-            code = static_cast<unsigned char>(code - 0x20);
-            s.workText[i] = static_cast<char>(code);
-            if (i < s.entryText.size()) {
-                s.entryText[i] = static_cast<char>(code);
-            }
-        }
-        if (!legalPasteCharacter(code, s.radix)) {
-            clearAll(s, ws);
-            ws.messageBox(text::kPasteMessage, text::kCaption, kMessageExclamationTaskModal);
-            return;
-        }
-    }
-    // Too long a paste is refused whole: a cut would enter another number.
-    // The clipboard still holds it.
-    if (s.entryText.size() > entryLengthLimit(s)) {
-        ws.beep();
-        s.entryText.clear();
-        ws.setEntryText(s.entryText);
+    const std::optional<std::string> number = pastedNumber(s.workText, s.radix);
+    const bool fits = number && number->size() <= entryLengthLimit(s) &&
+                      fractionDigitCount(*number) <= kMostFractionDigits;
+    if (!fits) {
+        clearAll(s, ws);
+        ws.messageBox(text::kPasteMessage, text::kCaption, kMessageExclamationTaskModal);
         return;
     }
-    appendToEntry(s, ws);
+    s.entryText.clear();
+    s.formatText = *number;
+    if (!s.formatText.empty()) {
+        appendToEntry(s, ws);
+    }
 }
 
 void signKey(CalculatorState& s, WindowSystem& ws) {

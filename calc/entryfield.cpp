@@ -7,6 +7,7 @@
 #include "calc/commandids.h"
 #include "calc/dispatcher.h"
 #include "calc/entryio.h"
+#include "calc/pastetext.h"
 
 namespace korvo {
 namespace {
@@ -69,9 +70,13 @@ void entryPaste(CalculatorState& s, WindowSystem& ws) {
     s.pendingKeyCommand = cmd::kPaste;
     // A single-line edit control takes the clipboard text up to its first
     // line break, into the now empty field, with the caret after it.
+    // White space around the text does not count, a line break after it
+    // included; a number with separators goes in without them.
     const std::string clipboard = ws.clipboardText();
-    const std::string line = clipboard.substr(0, clipboard.find_first_of("\r\n"));
-    const std::string inserted = line.substr(0, kPasteRoom);
+    const std::size_t start = clipboard.find_first_not_of(" \t\r\n");
+    const std::string text = start == std::string::npos ? std::string() : clipboard.substr(start);
+    const std::string line = text.substr(0, text.find_first_of("\r\n"));
+    const std::string inserted = pastedNumber(line, s.radix).value_or(line).substr(0, kPasteRoom);
     ws.setEntryText(inserted);
     ws.setCaret(inserted.size());
     runPendingKey(s, ws);

@@ -162,20 +162,26 @@ class KeyboardTest : public QObject {
         connect(f_->controls().entry, &QLineEdit::textChanged, [&longest](const QString& text) {
             longest = std::max(longest, static_cast<int>(text.size()));
         });
+        const auto pasteSays = [this](Qt::Key key, Qt::KeyboardModifier modifier) {
+            QString said;
+            korvo::app::testing::whileOpen<QMessageBox>([&] { f_->stroke(key, modifier); },
+                                                        [&said](QMessageBox* box) {
+                                                            said = box->text();
+                                                            box->button(QMessageBox::Ok)->click();
+                                                        });
+            return said;
+        };
         QGuiApplication::clipboard()->setText(QString(100000, QLatin1Char('7')));
-        f_->stroke(Qt::Key_V, Qt::ControlModifier);
+        // Too long: refused whole, and said so.
+        QVERIFY(pasteSays(Qt::Key_V, Qt::ControlModifier)
+                    .startsWith(QStringLiteral("Your Paste Selection Is Out Of")));
         QCOMPARE(longest, 35);
-        QCOMPARE(f_->entry(), QString());  // too long: refused whole
+        QCOMPARE(f_->entry(), QString());
         QGuiApplication::clipboard()->setText(QStringLiteral("12G"));
         f_->controls().entry->setFocus();
-        QString said;
-        korvo::app::testing::whileOpen<QMessageBox>(
-            [this] { f_->stroke(Qt::Key_Insert, Qt::ShiftModifier); },  // the field's own paste
-            [&said](QMessageBox* box) {
-                said = box->text();
-                box->button(QMessageBox::Ok)->click();
-            });
-        QVERIFY(said.startsWith(QStringLiteral("Your Paste Selection Is Out Of")));
+        // The field's own paste.
+        QVERIFY(pasteSays(Qt::Key_Insert, Qt::ShiftModifier)
+                    .startsWith(QStringLiteral("Your Paste Selection Is Out Of")));
         QCOMPARE(f_->entry(), QString());
     }
 
