@@ -40,6 +40,11 @@ void clearAll(CalculatorState& s, WindowSystem& ws) {
     s.firstReal = Real80{};
 }
 
+void refusePaste(CalculatorState& s, WindowSystem& ws) {
+    clearAll(s, ws);
+    ws.messageBox(text::kPasteMessage, text::kCaption, kMessageExclamationTaskModal);
+}
+
 void showStartReadout(CalculatorState& s, WindowSystem& ws) {
     repaintReadout(s, ws);
 }

@@ -126,8 +126,7 @@ void pasteKey(CalculatorState& s, WindowSystem& ws) {
     const bool fits = number && number->size() <= entryLengthLimit(s) &&
                       fractionDigitCount(*number) <= kMostFractionDigits;
     if (!fits) {
-        clearAll(s, ws);
-        ws.messageBox(text::kPasteMessage, text::kCaption, kMessageExclamationTaskModal);
+        refusePaste(s, ws);
         return;
     }
     s.entryText.clear();

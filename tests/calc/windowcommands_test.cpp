@@ -31,6 +31,9 @@ TEST_F(ControlTest, EntryFieldPasteChecksTheClipboard) {
     EXPECT_EQ(ws.messages().size(), 1U);
     ws.setClipboard("21\r\n5");
     entryPaste(s, ws);
+    EXPECT_EQ(ws.messages().size(), 2U) << "two lines are no number";
+    ws.setClipboard(" 21\r\n");
+    entryPaste(s, ws);
     EXPECT_EQ(entry(), "21");
     EXPECT_EQ(ws.readout().decimal.text, "21");
 }

@@ -1,15 +1,21 @@
-// libFuzzer target: the number text conversions on any text, in every base and
-// both modes. What comes out is a number text of the base within the 128-bit
-// and 19-digit limits, reads back as the same number in any base, and keeps
-// the output range rule of reals.
+// libFuzzer target: the number text conversions and the paste on any text, in
+// every base and both modes. What comes out is a number text of the base
+// within the 128-bit and 19-digit limits, reads back as the same number in any
+// base, and keeps the output range rule of reals; a paste enters a number
+// whole or clears the calculator with the paste message.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "calc/commandids.h"
+#include "calc/pastetext.h"
+#include "calc/windowcommands.h"
+#include "cli/headlesswindow.h"
 #include "floatmath/realtext.h"
 #include "intmath/numbertext.h"
 #include "numberparts.h"
@@ -134,6 +140,39 @@ void checkRealText(const Input& in) {
               "the real shown as " + shown + " reads back as " + back);
 }
 
+// A paste reads the text as a number of the base made only of the text's own
+// digits, and enters exactly that number or nothing at all.
+void checkPaste(const Input& in) {
+    const std::optional<std::string> number = pastedNumber(in.text, in.radix());
+    if (number && !number->empty()) {
+        const auto parts = readParts(*number, in.radix());
+        in.expect(parts && parts->anyDigit && pastedNumber(*number, in.radix()) == number,
+                  "a paste read " + *number + ", no number text of the base");
+        std::size_t at = 0;
+        for (const char c : *number) {
+            const std::size_t found =
+                in.text.find_first_of(std::string{c, static_cast<char>(std::tolower(c))}, at);
+            in.expect(found != std::string::npos, "a paste read a character the text lacks");
+            at = found + 1;
+        }
+    }
+    CalculatorState s;
+    HeadlessWindow ws;
+    constexpr std::array kBases{Switch::Decimal, Switch::Hexadecimal, Switch::Octal,
+                                Switch::Binary};
+    ws.clickRadio(kBases.at(in.flags & 3U));
+    runWindowCommand(s, ws, cmd::kDecimal + (in.flags & 3U));
+    if (in.floatMode()) {
+        ws.clickCheckBox(Switch::FloatingPoint);
+        runWindowCommand(s, ws, cmd::kFloatingPoint);
+    }
+    ws.setClipboard(in.text);
+    pasteCommand(s, ws);
+    const bool refused = ws.entryText().empty() && !ws.messages().empty();
+    in.expect(refused || (number && ws.entryText() == *number && ws.messages().empty()),
+              "a paste entered \"" + ws.entryText() + "\"");
+}
+
 }  // namespace
 }  // namespace korvo::fuzz
 
@@ -148,5 +187,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     korvo::fuzz::checkNumberText(in);
     korvo::fuzz::checkRealText(in);
+    korvo::fuzz::checkPaste(in);
     return 0;
 }
