@@ -254,7 +254,7 @@ void dispatchKeypadCommand(CalculatorState& s, WindowSystem& ws, std::uint32_t c
     // While the out-of-range message stands, every key waits for C, CE or
     // Back Space. A paste is still checked: the message is no number, so it
     // is rejected like any illegal text.
-    if (s.workText.starts_with('*') && id != cmd::kPaste) {
+    if (text::showsOutOfRange(s.workText) && id != cmd::kPaste) {
         return;
     }
     runKeyHandler(s, ws, id);

@@ -54,7 +54,7 @@ void takeCurrentNumber(CalculatorState& s) {
 // stands for no number at all.
 std::string shownNumberText(WindowSystem& ws) {
     std::string shown = readEntry(ws);
-    if (!shown.empty() && shown.front() == '*') {
+    if (text::showsOutOfRange(shown)) {
         shown.clear();
     }
     return shown;

@@ -39,7 +39,7 @@ void backSpace(CalculatorState& s, WindowSystem& ws) {
     }
     // The out-of-range message is no number: it is never edited character
     // by character nor parsed; Back Space removes it whole, as CE does.
-    if (s.workText.starts_with('*')) {
+    if (text::showsOutOfRange(s.workText)) {
         clearEntry(s, ws);
         return;
     }

@@ -36,7 +36,6 @@ struct CalculatorState {
     LimbNumber limbResult;    // the current number
     LimbNumber firstOperand;  // left operand of the pending operation
     LimbNumber memoryNumber;  // memory register, integer side
-    LimbNumber percentBase;   // firstOperand held aside while "%" computes
     LimbNumber spareNumber;   // scratch copy
 
     // Work slots of the limb primitives.
@@ -89,7 +88,6 @@ struct CalculatorState {
     std::uint32_t formatNoEntryCopy = 0;
     std::uint32_t savedFracZeros = 0;
     std::uint32_t readoutPainting = 0;
-    std::uint32_t groupCount = 0;
 
     // --- Readout colours (0x00BBGGRR) ---------------------------------------
     std::uint32_t labelColour = 0x00FF0000;  // blue

@@ -102,9 +102,8 @@ TEST_P(BinaryBlock, PadsAndGroups) {
     std::uint32_t zeros = 0;
     row >> formatted >> zeros >> arrow;
     std::getline(row >> std::ws, expected);
-    std::uint32_t groups = 0;
     std::string lines;
-    for (const std::string& line : groupBinaryLines(padBinaryText(formatted, zeros), groups)) {
+    for (const std::string& line : groupBinaryLines(padBinaryText(formatted, zeros))) {
         lines += (lines.empty() ? "" : " | ") + line;
     }
     EXPECT_EQ(lines, expected);
@@ -123,12 +122,10 @@ INSTANTIATE_TEST_SUITE_P(Layout, BinaryBlock,
 
 TEST(BinaryBlock, SevenLinesAtMostAndTheSignCounts) {
     const std::string ones(108, '1');
-    std::uint32_t groups = 0;
-    EXPECT_EQ(groupBinaryLines(padBinaryText(ones + ones, 0), groups).back(),
-              "1111 1111 1111 111>");
-    EXPECT_EQ(groupBinaryLines(ones + ".0101", groups).back(), "1111 1111 1111.01>");
-    EXPECT_EQ(groupBinaryLines("-" + ones + "1111", groups).back(), "1111 1111 1111 11>");
-    EXPECT_TRUE(groupBinaryLines("", groups).empty());
+    EXPECT_EQ(groupBinaryLines(padBinaryText(ones + ones, 0)).back(), "1111 1111 1111 111>");
+    EXPECT_EQ(groupBinaryLines(ones + ".0101").back(), "1111 1111 1111.01>");
+    EXPECT_EQ(groupBinaryLines("-" + ones + "1111").back(), "1111 1111 1111 11>");
+    EXPECT_TRUE(groupBinaryLines("").empty());
 }
 
 }  // namespace
