@@ -22,9 +22,6 @@ namespace korvo {
 namespace {
 
 constexpr std::uint32_t kFractionDigits = 19;
-// An integer part longer than this (sign included) cannot be shown beside a
-// fraction.
-constexpr std::size_t kLongestIntegerWithFraction = 18;
 // FISTP's answer for a value that does not fit: the conversion of any
 // non-negative real gives it only for 2^63 and above, infinities and NaN.
 constexpr std::int64_t kIntegerIndefinite = std::numeric_limits<std::int64_t>::min();
@@ -149,7 +146,9 @@ bool formatReal(CalculatorState& s, const Real80& value, RealText purpose) {
     const bool fractionPresent = (x87::storeSingle(unit, fraction) & ~kSingleSignBit) != 0;
 
     bool outOfRange = false;
-    if (fractionPresent && (s.realIntText.size() > kLongestIntegerWithFraction || indefinite)) {
+    // The range is the size of the integer part, not its length: below 2^63
+    // it is written in every radix, with the fraction the significand leaves.
+    if (fractionPresent && indefinite) {
         s.entryText = text::kOutOfRange;
         s.realIntText.clear();
         s.realFracText.clear();
