@@ -13,7 +13,6 @@
 #include "intmath/limbgroups.h"
 #include "intmath/limbs.h"
 #include "intmath/numbertext.h"
-#include "state/fixedtexts.h"
 
 namespace korvo {
 
