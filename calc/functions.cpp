@@ -16,6 +16,7 @@
 #include "intmath/muldiv.h"
 #include "intmath/numbertext.h"
 #include "intmath/signedarith.h"
+#include "intmath/wholepower.h"
 
 namespace korvo {
 
@@ -55,6 +56,14 @@ void logKey(CalculatorState& s, WindowSystem& ws) {
 void powerKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
     x87::finit(s.fpu);
     parseReal(s);
+    const std::uint32_t base = commandId == cmd::kTwoToX ? 2 : 10;
+    if (const auto exact = wholePowerOf(base, s.limbResult);
+        exact && s.floatMode == 0 && commandId != cmd::kEToX) {
+        s.limbResult = *exact;  // a whole power in integer mode is exact
+        formatNumber(s);
+        showResult(s, ws);
+        return;
+    }
     if (commandId == cmd::kTwoToX) {
         powerOfTwo(s, s.realValue);
     } else if (commandId == cmd::kTenToX) {

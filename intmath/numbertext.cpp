@@ -103,9 +103,7 @@ void appendDigits(CalculatorState& s, const Limbs4& value, std::string& reversed
     setLimbs4(s.limbA, value);
     // A 128-bit value has at most 128 digits in any radix of at least 2.
     for (int guard = 0; guard < 130; ++guard) {
-        s.quotientOnly = 1;
         const std::uint32_t d = limbDivide(s);
-        s.quotientOnly = 0;
         setLimbs4(s.limbA, s.quotientLimbs);
         reversed.push_back(d <= 9 ? static_cast<char>('0' + d) : static_cast<char>('A' + d - 10));
         if (isZero(Limbs4{s.limbA[0], s.limbA[1], s.limbA[2], s.limbA[3]})) {

@@ -82,7 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
                       // The fraction's digits convert as a whole number: .8 in hex is 8.
                       "float 16 C.8 -> 12.8 | C.8 | 14.10 | 1100.1000",
                       "float 8 -3.04 -> -3.04 | -3.04 | -3.04 | -0011.0000 0100",
-                      "float 10 1234567890123456789.5 -> 0 | 0 | 0 | 0000"));
+                      "float 10 1234567890123456789.5 -> 1234567890123456790 | 112210F47DE98116 | "
+                      "104420417217572300426 | 0001 0001 0010 0010 | 0001 0000 1111 0100 | 0111 "
+                      "1101 1110 1001 | 1000 0001 0001 0110"));
 
 TEST(Readout, WidestNumberKeepsItsWholeTextInSevenBinaryLines) {
     CalculatorState s = typed("int", 16, std::string(32, 'F'));
