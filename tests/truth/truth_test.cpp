@@ -126,6 +126,14 @@ class Generator {
   public:
     explicit Generator(std::uint64_t seed) : random_(seed) {}
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    // Floating-point mode half the time.
+    bool floatMode(Tokens& tokens) {
+        const bool on = below(2) == 0;
+        if (on) {
+            tokens.emplace_back("Float");
+        }
+        return on;
+    }
 
     // Types a number of up to maxInt + 1 integer and maxFrac fraction digits in
     // a radix; a fraction never ends in 0, so its digits are the ones shown.
@@ -184,12 +192,10 @@ const mpq_class kEps(1, mpz_class(1) << 63);           // the x87's rounding, re
 // fraction digit, whatever the divisor's width; reals may be off by the x87's
 // rounding (2^-63 of each value read or computed). Each error is carried
 // through the rest of the chain.
-Case chain(Generator& g, bool floatMode) {
+Case chain(Generator& g) {
     const mpq_class ulp = place(10, -19);
     Case c;
-    if (floatMode) {
-        c.tokens.emplace_back("Float");
-    }
+    const bool floatMode = g.floatMode(c.tokens);
     mpq_class value = g.number(c.tokens, 5, 4);
     mpq_class bound = floatMode ? mpq_class(kEps * abs(value)) : mpq_class(0);
     const auto rounded = [&](bool quotient) {
@@ -283,11 +289,9 @@ Case percent(Generator& g) {
 }
 
 // HYP and x^N after a chain, and a chain's result kept by MS.
-Case afterChain(Generator& g, bool floatMode) {
+Case afterChain(Generator& g) {
     Case c;
-    if (floatMode) {
-        c.tokens.emplace_back("Float");
-    }
+    const bool floatMode = g.floatMode(c.tokens);
     const mpq_class a = g.number(c.tokens, 3, 2, false);
     const bool divide = g.below(2) == 0;
     c.tokens.emplace_back(divide ? "/" : "+");
@@ -402,15 +406,15 @@ Case function(Generator& g) {
 }
 
 // Reals written in every base: a product and quotient in floating-point mode
-// near 2^63 (a computed 2^63 or more shows the message), a square root after
-// a base change, and the pi key in both modes, alone or times a whole number.
+// near 2^63 (a computed 2^63 or more shows the message), and in both modes a
+// square root after a base change and the pi key, alone or times a whole number.
 Case realInRadix(Generator& g) {
     Case c;
     const int which = g.below(4);
     c.radix = kRadix[which];
     c.real = true;
     const int form = g.below(3);
-    if (form != 2 || g.below(2) == 0) {
+    if (!g.floatMode(c.tokens) && form == 0) {
         c.tokens.emplace_back("Float");
     }
     if (form == 0) {  // a product about as wide as 2^63 (in Bin as wide as typing allows)
@@ -508,10 +512,7 @@ Case readBack(Generator& g) {
 // works on those digits in the new base: operations, memory keys and functions.
 Case baseChange(Generator& g) {
     Case c;
-    bool floatMode = g.below(2) == 0;
-    if (floatMode) {
-        c.tokens.emplace_back("Float");
-    }
+    bool floatMode = g.floatMode(c.tokens);
     const int which = g.below(3);
     c.radix = kRadix[which];
     const char* const base = kBases[which];
@@ -594,18 +595,9 @@ TEST(Truth, ShownNumbersAreTrue) {
     const std::uint64_t seed =
         seedText != nullptr ? std::strtoull(seedText, nullptr, 10) : 20261207;
     const long count = countText != nullptr ? std::strtol(countText, nullptr, 10) : 10000;
-    static Case (*const kKinds[])(Generator&) = {[](Generator& g) { return chain(g, false); },
-                                                 [](Generator& g) { return chain(g, true); },
-                                                 [](Generator& g) { return afterChain(g, false); },
-                                                 [](Generator& g) { return afterChain(g, true); },
-                                                 percent,
-                                                 exactOperation,
-                                                 memoryAndPowers,
-                                                 function,
-                                                 realInRadix,
-                                                 readBack,
-                                                 baseChange,
-                                                 baseChange};
+    static Case (*const kKinds[])(Generator&) = {
+        chain,    chain,       afterChain, afterChain, percent,    exactOperation,
+        function, realInRadix, readBack,   baseChange, baseChange, memoryAndPowers};
     Generator g(seed);
     int failures = 0;
     for (long i = 0; i < count && failures < 20; ++i) {
