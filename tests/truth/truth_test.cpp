@@ -405,7 +405,7 @@ Case function(Generator& g) {
     return c;
 }
 
-// Reals written in every base: a product and quotient in floating-point mode
+// Reals written in every base: a product or a quotient in floating-point mode
 // near 2^63 (a computed 2^63 or more shows the message), and in both modes a
 // square root after a base change and the pi key, alone or times a whole number.
 Case realInRadix(Generator& g) {
@@ -417,7 +417,7 @@ Case realInRadix(Generator& g) {
     if (!g.floatMode(c.tokens) && form == 0) {
         c.tokens.emplace_back("Float");
     }
-    if (form == 0) {  // a product about as wide as 2^63 (in Bin as wide as typing allows)
+    if (form == 0) {  // a product or quotient about as wide as 2^63 (in Bin as typing allows)
         const auto typed = [&](int length) {
             mpz_class n = 1 + g.below(c.radix - 1);
             for (int i = 1; i < length; ++i) {
@@ -429,15 +429,14 @@ Case realInRadix(Generator& g) {
         c.tokens.emplace_back(kBases[which]);
         const int wanted = c.radix == 2 ? 35 : c.radix == 8 ? 21 : c.radix == 16 ? 16 : 19;
         const int length = std::min(19, 1 + g.below(wanted - 2 + g.below(5)));
-        c.truth = typed(length);
-        if (wanted - length > 2) {
-            c.tokens.emplace_back("x");
-            c.truth *= typed(std::min(16, wanted - length - 2 + g.below(5)));
-        }
-        c.tokens.emplace_back("/");
-        c.truth /= typed(1 + g.below(2));
+        const mpq_class a = typed(length);
+        const bool times = wanted - length > 2 && g.below(2) == 0;
+        c.tokens.emplace_back(times ? "x" : "/");
+        const mpq_class b =
+            typed(times ? std::min(16, wanted - length - 2 + g.below(5)) : 1 + g.below(2));
         c.tokens.emplace_back("=");
-        c.allowed = 4 * kEps * abs(c.truth);
+        c.truth = times ? mpq_class(a * b) : mpq_class(a / b);
+        c.allowed = 3 * kEps * abs(c.truth);
     } else if (form == 1) {
         const mpq_class a = g.number(c.tokens, 18, 0, false);
         c.tokens.insert(c.tokens.end(), {kBases[which], "sqrt"});
@@ -456,7 +455,6 @@ Case realInRadix(Generator& g) {
         c.allowed = times * lastPlace(pi, c.radix) + 2 * kEps * c.truth;
     }
     c.allowed += 2 * lastPlace(c.truth, c.radix);  // a tail run rounded up is one more
-    c.scale = abs(c.truth);
     return c;
 }
 
