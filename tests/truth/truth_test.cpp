@@ -93,6 +93,7 @@ mpq_class rewritten(const mpq_class& v, int from, int to) {
         return digits == 0 ? 0U : static_cast<unsigned>(digits.get_str(radix).size());
     };
     mpq_class result(digits, power(to, places - length(from) + length(to)));
+    result.canonicalize();
     result += whole;
     return sgn(v) < 0 ? mpq_class(-result) : result;
 }
@@ -115,7 +116,7 @@ mpq_class lastPlace(const mpq_class& v, int radix) {
 struct Case {
     Tokens tokens;
     mpq_class truth;
-    int radix = 10;         // the base the result is read in: the dec line, else the entry
+    int radix = 10;         // the base in force at the end, whose readout line is read
     bool real = false;      // a real: the message is right for 2^63 or more
     double tolerance = 0;   // reals: how far the x87 may go, relative to the scale
     mpq_class allowed = 0;  // how far the operations and the digits shown may go from the truth
@@ -269,6 +270,7 @@ Case exactOperation(Generator& g) {
     c.truth = quotient19(a, b, c.radix);
     return c;
 }
+
 // Percent in a chain; percent after a result takes that operation's first operand.
 Case percent(Generator& g) {
     Case c;
