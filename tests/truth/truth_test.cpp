@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <mpfr.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iomanip>
 #include <random>
@@ -430,12 +431,13 @@ Case realInRadix(Generator& g) {
         };
         c.tokens.emplace_back(kBases[which]);
         const int wanted = c.radix == 2 ? 35 : c.radix == 8 ? 21 : c.radix == 16 ? 16 : 19;
-        const int length = std::min(19, 1 + g.below(wanted - 2 + g.below(5)));
+        const bool times = g.below(2) == 0;
+        const int length =
+            times ? 1 + g.below(std::min(19, wanted - 3)) : std::min(19, wanted - g.below(3));
         const mpq_class a = typed(length);
-        const bool times = wanted - length > 2 && g.below(2) == 0;
         c.tokens.emplace_back(times ? "x" : "/");
         const mpq_class b =
-            typed(times ? std::min(16, wanted - length - 2 + g.below(5)) : 1 + g.below(2));
+            typed(times ? std::clamp(wanted - length - 2 + g.below(5), 1, 16) : 1 + g.below(2));
         c.tokens.emplace_back("=");
         c.truth = times ? mpq_class(a * b) : mpq_class(a / b);
         c.allowed = 3 * kEps * abs(c.truth);
