@@ -121,16 +121,22 @@ void takeResultText(CalculatorState& s, const std::string& shown) {
 }
 
 // A floating-point chain's result becomes the first operand and the current
-// number; the limb side holds its shown digits.
-void takeResultReal(CalculatorState& s, const Real80& computed) {
+// number; the limb side holds its shown digits. A result too large to show
+// ends the calculation with the out-of-range message, as "=" would: the
+// readout shows the running result, and there is none to show. Returns
+// false then.
+bool takeResultReal(CalculatorState& s, WindowSystem& ws, const Real80& computed) {
     const Real80 result = computed.isZero() ? Real80{} : computed;
+    const X87 unit = s.fpu;
+    if (formatReal(s, result, RealText::Echo)) {
+        showOutOfRangeResult(s, ws);
+        return false;
+    }
     s.firstReal = result;
     s.realValue = result;
-    const X87 unit = s.fpu;
-    if (!formatReal(s, result, RealText::Echo)) {
-        numberOfText(s, withoutZeroSign(s.entryText));
-    }
+    numberOfText(s, withoutZeroSign(s.entryText));
     s.fpu = unit;
+    return true;
 }
 
 // A waiting power or hypotenuse, finished by an operator key: its result,
@@ -144,7 +150,9 @@ bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
         x87::finit(s.fpu);
         const Real80 result = powerOrHypotenuseOnReals(s, s.firstReal, s.realValue);
         if (s.floatMode == 1) {
-            takeResultReal(s, result);
+            if (!takeResultReal(s, ws, result)) {
+                return false;
+            }
         } else {
             if (formatReal(s, result)) {
                 showResult(s, ws);
@@ -160,7 +168,7 @@ bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
 
 // The pending two-operand operation, finished by an operator key with the
 // entry as second operand; its result becomes the first operand. Returns
-// false when a zero divisor ended the calculation.
+// false when a zero divisor or a result too large ended the calculation.
 bool finishPendingOperation(CalculatorState& s, WindowSystem& ws) {
     if (s.floatMode == 1) {
         Real80 result;
@@ -168,7 +176,9 @@ bool finishPendingOperation(CalculatorState& s, WindowSystem& ws) {
             showOutOfRangeResult(s, ws);
             return false;
         }
-        takeResultReal(s, result);
+        if (!takeResultReal(s, ws, result)) {
+            return false;
+        }
     } else {
         if (!operateOnLimbs(s)) {
             showOutOfRangeResult(s, ws);
