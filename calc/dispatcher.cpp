@@ -31,9 +31,6 @@ constexpr std::size_t kLongestFactor = 16;   // a multiplication pending
 constexpr std::size_t kLongestDivisor = 19;  // a division pending, or floating-point mode
 constexpr std::size_t kMostFractionDigits = 19;
 
-constexpr std::uint32_t kMultiplyPending = 3;
-constexpr std::uint32_t kDividePending = 4;
-
 // wsprintfA with "%lu" or "%lX": decimal or upper-case hexadecimal, no padding.
 std::string keyText(std::uint32_t value, bool hexadecimal) {
     constexpr std::string_view kDigits = "0123456789ABCDEF";
@@ -58,10 +55,10 @@ bool acceptsEntryKey(std::uint32_t id, std::uint32_t radix) {
 // The shortest of the length limits in force on the entry.
 std::size_t entryLengthLimit(const CalculatorState& s) {
     std::size_t limit = s.radix == 16 ? kLongestHexEntry : kLongestEntry;
-    if (s.pendingOp == kMultiplyPending) {
+    if (s.pendingOp == PendingOperation::Multiply) {
         limit = std::min(limit, kLongestFactor);
     }
-    if (s.pendingOp == kDividePending || s.floatMode == 1) {
+    if (s.pendingOp == PendingOperation::Divide || s.floatMode == 1) {
         limit = std::min(limit, kLongestDivisor);
     }
     return limit;

@@ -23,8 +23,6 @@ namespace korvo {
 namespace {
 
 constexpr std::uint32_t kDegrees = 1;
-constexpr std::uint32_t kMultiplication = 3;
-constexpr std::uint32_t kDivision = 4;
 // FSIN, FCOS, FPTAN and FSINCOS give up from 2^63 on: that biased exponent
 // and every larger one (infinities and NaN included).
 constexpr std::uint16_t kTrigLimitExponent = 0x403E;
@@ -90,7 +88,7 @@ void squareKey(CalculatorState& s, WindowSystem& ws) {
     s.firstFracText = s.fracText;
     s.firstOperand = s.limbResult;
     if (s.firstOperand.fracDigits > 0 || s.limbResult.fracDigits > 0) {
-        s.pendingOp = kMultiplication;
+        s.pendingOp = PendingOperation::Multiply;
         scaledMultiplyDivide(s);
     } else {
         alignOperands(s);
@@ -108,7 +106,7 @@ void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
     s.fracWidth = 0;
     s.firstOperand = LimbNumber{};
     s.firstOperand.limbs[3] = 1;
-    s.pendingOp = kDivision;
+    s.pendingOp = PendingOperation::Divide;
     s.reciprocalMode = 1;
     s.firstReal = x87::loadOne();
     evaluatePending(s, ws);

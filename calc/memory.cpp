@@ -22,9 +22,6 @@ namespace korvo {
 
 namespace {
 
-// Values of pendingOp the signed operations read.
-constexpr std::uint32_t kAddition = 1;
-constexpr std::uint32_t kSubtraction = 2;
 // A recalled number leaves the caret at the end of the field.
 constexpr std::size_t kRecallCaret = 33;
 
@@ -108,7 +105,7 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
         const FirstOperandCopy first = keepFirstOperand(s);
         s.firstOperand = s.memoryNumber;
         s.limbResult = operand.number;
-        s.pendingOp = adding ? kAddition : kSubtraction;
+        s.pendingOp = adding ? PendingOperation::Add : PendingOperation::Subtract;
         operateOnLimbs(s);
         restoreFirstOperand(s, first);
         const std::string sum = s.entryText;
@@ -126,7 +123,7 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
     dropZeroSign(s.memoryNumber, s.memoryReal);
     s.limbResult = current;
     // A waiting operation is dropped, power and hypotenuse included.
-    s.pendingOp = 0;
+    s.pendingOp = PendingOperation::None;
     s.powerPending = 0;
     s.hypotenusePending = 0;
     finishMemoryKey(s, ws, entry);
@@ -135,7 +132,8 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
 // MR shows the memory's own limb number in both modes. Recalled while an
 // operation waits, it becomes the second operand and the first stays.
 void memoryRecall(CalculatorState& s, WindowSystem& ws) {
-    const bool operationWaits = s.pendingOp != 0 || s.powerPending == 1 || s.hypotenusePending == 1;
+    const bool operationWaits =
+        s.pendingOp != PendingOperation::None || s.powerPending == 1 || s.hypotenusePending == 1;
     s.realValue = s.memoryReal;
     if (!operationWaits) {
         s.firstReal = s.memoryReal;

@@ -76,18 +76,15 @@ void restoreFirstOperand(CalculatorState& s, const FirstOperandCopy& copy) {
 }
 
 bool operateOnLimbs(CalculatorState& s) {
-    constexpr std::uint32_t kAddition = 1;
-    constexpr std::uint32_t kSubtraction = 2;
-    constexpr std::uint32_t kMultiplication = 3;
     const FirstOperandCopy first = keepFirstOperand(s);
     describeOperands(s);
     alignOperands(s);
     bool done = true;
-    if (s.pendingOp == kAddition) {
+    if (s.pendingOp == PendingOperation::Add) {
         signedAdd(s);
-    } else if (s.pendingOp == kSubtraction) {
+    } else if (s.pendingOp == PendingOperation::Subtract) {
         signedSubtract(s);
-    } else if (s.pendingOp == kMultiplication) {
+    } else if (s.pendingOp == PendingOperation::Multiply) {
         multiplyNumbers(s);
     } else {
         done = divideNumbers(s) == DivisionOutcome::Done;

@@ -39,7 +39,7 @@ struct FirstOperandCopy {
 FirstOperandCopy keepFirstOperand(const CalculatorState& s);
 void restoreFirstOperand(CalculatorState& s, const FirstOperandCopy& copy);
 
-// The four operations on limbs by pendingOp (1 to 4): firstOperand op
+// The four operations on limbs by pendingOp: firstOperand op
 // limbResult, the result in limbResult and its text in entryText. The
 // operands' texts are written from their limbs first and the first operand
 // is put back afterwards. Returns false for a zero divisor.

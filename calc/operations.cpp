@@ -24,12 +24,11 @@ namespace korvo {
 
 namespace {
 
-// Values of pendingOp.
-constexpr std::uint32_t kNoOperation = 0;
-constexpr std::uint32_t kAddition = 1;
-constexpr std::uint32_t kSubtraction = 2;
-constexpr std::uint32_t kMultiplication = 3;
-constexpr std::uint32_t kDivision = 4;
+constexpr auto kNoOperation = PendingOperation::None;
+constexpr auto kAddition = PendingOperation::Add;
+constexpr auto kSubtraction = PendingOperation::Subtract;
+constexpr auto kMultiplication = PendingOperation::Multiply;
+constexpr auto kDivision = PendingOperation::Divide;
 
 // After a result the caret goes to the end of any text the field shows.
 constexpr std::size_t kResultCaret = 33;
@@ -301,7 +300,7 @@ void evaluateOnLimbs(CalculatorState& s, WindowSystem& ws) {
 }  // namespace
 
 void operatorKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
-    std::uint32_t operation = kNoOperation;
+    PendingOperation operation = kNoOperation;
     switch (commandId) {
         case cmd::kAdd:
             ws.setOperatorIndicator(text::kPlusMark);

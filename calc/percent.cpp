@@ -13,8 +13,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::uint32_t kNoOperation = 0;
-constexpr std::uint32_t kMultiplication = 3;
 constexpr std::size_t kResultCaret = 33;
 
 // a x b on limbs, normalised through its text; the state's operands and
@@ -24,10 +22,10 @@ enum class Digits { AsShown, WholeScale };
 
 LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber& b, Digits digits) {
     const FirstOperandCopy first = keepFirstOperand(s);
-    const std::uint32_t pending = s.pendingOp;
+    const PendingOperation pending = s.pendingOp;
     s.firstOperand = a;
     s.limbResult = b;
-    s.pendingOp = kMultiplication;
+    s.pendingOp = PendingOperation::Multiply;
     operateOnLimbs(s);
     s.pendingOp = pending;
     restoreFirstOperand(s, first);
@@ -62,7 +60,7 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     const LimbNumber percentage =
         multiplied(s, product, numberOfText(s, ".01"), Digits::WholeScale);
 
-    if (s.pendingOp == kNoOperation) {
+    if (s.pendingOp == PendingOperation::None) {
         // Nothing pending: the product is taken as the first operand (in
         // floating-point mode only when none had been taken).
         if (s.floatMode == 0) {

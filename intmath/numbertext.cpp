@@ -18,7 +18,7 @@ namespace korvo {
 namespace {
 
 constexpr std::uint32_t kScaledMultiplyLimit = 19;
-constexpr std::uint32_t kMultiply = 3;
+constexpr auto kMultiply = PendingOperation::Multiply;
 constexpr std::uint32_t kNoEntryCopy = 8;
 
 enum class CharKind : std::uint8_t { Digit, Point, Minus };

@@ -21,7 +21,7 @@ namespace korvo {
 
 namespace {
 
-constexpr std::uint32_t kDivide = 4;
+constexpr auto kDivide = PendingOperation::Divide;
 constexpr std::uint32_t kFractionDigits = 19;
 
 // firstOperand x limbResult from their texts, all digits of both: the low

@@ -11,6 +11,9 @@
 
 namespace korvo {
 
+// The two-operand operation waiting for its second operand.
+enum class PendingOperation : std::uint8_t { None, Add, Subtract, Multiply, Divide };
+
 struct CalculatorState {
     // --- Modes -----------------------------------------------------------
     std::uint32_t radix = 10;         // 10, 16, 8 or 2
@@ -56,7 +59,7 @@ struct CalculatorState {
     X87 fpu;  // the control word in force
 
     // --- Operation state ---------------------------------------------------
-    std::uint32_t pendingOp = 0;  // 0 none, 1 add, 2 subtract, 3 multiply, 4 divide
+    PendingOperation pendingOp = PendingOperation::None;
     std::uint32_t firstOperandSet = 0;
     std::uint32_t hypotenusePending = 0;
     std::uint32_t powerPending = 0;

@@ -48,7 +48,7 @@ TEST_F(ControlTest, AnOverlongFieldIsNeverCut) {
     EXPECT_EQ(entry(), "1234" + std::string(35, '0'));
     // A multiplication pending in hex: past two limits, one beep.
     s.radix = 16;
-    s.pendingOp = 3;
+    s.pendingOp = PendingOperation::Multiply;
     ws.setEntryText(std::string(34, 'A'));
     click("B");
     EXPECT_EQ(ws.beeps(), 2);

@@ -36,7 +36,8 @@ std::string calculate(CalculatorState& s, const std::string& row) {
     s.firstOperand = s.limbResult;
     s.firstReal = s.realValue;
     enter(s, second);
-    s.pendingOp = op == "^" ? 0U : static_cast<std::uint32_t>(std::string("+-x/").find(op) + 1);
+    s.pendingOp = op == "^" ? PendingOperation::None
+                            : static_cast<PendingOperation>(std::string("+-x/").find(op) + 1);
     alignOperands(s);
     if (op == "+") {
         signedAdd(s);
@@ -142,7 +143,7 @@ TEST(Divide, ZeroDivisorChangesNothing) {
         parseNumber(s);
         s.firstOperand = s.limbResult;
         enter(s, divisor);
-        s.pendingOp = 4;
+        s.pendingOp = PendingOperation::Divide;
         alignOperands(s);
         const std::string entry = s.entryText;
         EXPECT_EQ(divideNumbers(s), DivisionOutcome::ZeroDivisor) << divisor;
