@@ -15,7 +15,6 @@ NumberTexts textsOf(CalculatorState& s, const LimbNumber& number) {
     const std::string work = s.workText;
     const std::string format = s.formatText;
     const std::uint32_t parseRadix = s.parseRadix;
-    const std::uint32_t lastFracZeros = s.lastFracZeros;
     const std::uint32_t formatRadix = s.formatRadix;
     s.limbResult = number;
     s.parseRadix = s.radix;
@@ -27,7 +26,6 @@ NumberTexts textsOf(CalculatorState& s, const LimbNumber& number) {
     s.workText = work;
     s.formatText = format;
     s.parseRadix = parseRadix;
-    s.lastFracZeros = lastFracZeros;
     s.formatRadix = formatRadix;
     return texts;
 }

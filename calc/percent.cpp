@@ -36,7 +36,7 @@ LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber&
 
 // The number percent takes a share of. In floating-point mode a chain's
 // running result lives in firstReal only: it is taken as its shown digits.
-LimbNumber percentBase(CalculatorState& s) {
+LimbNumber wholeOfPercent(CalculatorState& s) {
     if (s.floatMode == 0 || s.firstOperandSet == 0) {
         return s.firstOperand;
     }
@@ -56,7 +56,7 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     // word as this one found it.
     const X87 unitAsFound = s.fpu;
     const bool wasTaken = s.firstOperandSet == 1;
-    const LimbNumber product = multiplied(s, percentBase(s), s.limbResult, Digits::AsShown);
+    const LimbNumber product = multiplied(s, wholeOfPercent(s), s.limbResult, Digits::AsShown);
     const LimbNumber percentage =
         multiplied(s, product, numberOfText(s, ".01"), Digits::WholeScale);
 

@@ -57,9 +57,7 @@ void writeIntegerText(CalculatorState& s, std::uint64_t magnitude, bool negative
     s.limbResult.limbs[2] = static_cast<std::uint32_t>(magnitude >> 32U);
     s.limbResult.limbs[3] = static_cast<std::uint32_t>(magnitude & 0xFFFFFFFFU);
     s.limbResult.negative = negative ? 1 : 0;
-    s.formatFromReal = 1;
     formatNumber(s);
-    s.formatFromReal = 0;
     s.realIntText = s.entryText;
 }
 

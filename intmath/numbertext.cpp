@@ -17,8 +17,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::uint32_t kScaledMultiplyLimit = 19;
-constexpr auto kMultiply = PendingOperation::Multiply;
 constexpr std::uint32_t kNoEntryCopy = 8;
 
 enum class CharKind : std::uint8_t { Digit, Point, Minus };
@@ -27,16 +25,6 @@ struct ReadChar {
     CharKind kind = CharKind::Digit;
     std::uint32_t value = 0;
 };
-
-// Raises the character at `keep - 1` by one code when the one at `keep` is
-// "5" or above (by code, in every radix), then cuts the text after `keep`
-// characters. A raised "9", "F" or "7" reads as the radix itself and carries.
-void roundAndCut(std::string& text, std::size_t keep) {
-    if (static_cast<unsigned char>(text[keep]) >= '5') {
-        text[keep - 1] = static_cast<char>(static_cast<unsigned char>(text[keep - 1]) + 1U);
-    }
-    text.resize(keep);
-}
 
 void setLimbs4(Limbs8& dest, const Limbs4& src) {
     std::copy(src.begin(), src.end(), dest.begin());
@@ -118,11 +106,6 @@ void parseNumber(CalculatorState& s) {
     s.entryHasPoint = 0;
     clearResultBlock(s);
     std::string& text = s.workText;
-
-    if (s.parseLimitMode == kScaledMultiplyLimit && text.size() > 19 && s.pendingOp == kMultiply) {
-        s.droppedChars = static_cast<std::uint32_t>(text.size() - 19);
-        roundAndCut(text, 19);
-    }
 
     LimbNumber& r = s.limbResult;
     bool pointSeen = false;
@@ -226,9 +209,6 @@ void formatNumber(CalculatorState& s) {
         const std::size_t point = s.formatText.find('.');
         s.intText = s.formatText.substr(0, point);
         s.fracText = point == std::string::npos ? std::string() : s.formatText.substr(point + 1);
-    }
-    if (s.radix == 10 && s.formatFromReal == 0) {
-        s.lastFracZeros = r.fracZeros;
     }
     if (s.formatNoEntryCopy != kNoEntryCopy) {
         s.entryText = s.formatText;

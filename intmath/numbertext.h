@@ -7,15 +7,14 @@
 namespace korvo {
 
 // Reads workText (destroying it) in `radix` into limbResult; sets
-// entryHasPoint, parseRadix and, when it shortens a text for a scaled
-// multiplication, droppedChars. Reads the whole text. Every fraction
+// entryHasPoint and parseRadix. Reads the whole text. Every fraction
 // digit is read: a radix change writes as many as the value needs in the
 // new base, and they must all survive the next parse.
 void parseNumber(CalculatorState& s);
 
 // Writes limbResult in formatRadix (when non-zero) or radix into formatText;
 // in the parse radix also intText/fracText; entryText unless
-// formatNoEntryCopy is 8; lastFracZeros for decimal texts not made for a real.
+// formatNoEntryCopy is 8.
 void formatNumber(CalculatorState& s);
 
 }  // namespace korvo

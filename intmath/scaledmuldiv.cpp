@@ -63,9 +63,7 @@ void exactProduct(CalculatorState& s) {
     s.parseRadix = radix;
     formatNumber(s);
     r.intDigits = static_cast<std::uint32_t>(s.intText.size()) - r.negative;
-    const std::size_t point = std::min(s.entryText.find('.'), s.entryText.size());
-    s.pointIndex = static_cast<std::uint32_t>(point);
-    trimExactFraction(s.entryText, point);
+    trimExactFraction(s.entryText, std::min(s.entryText.find('.'), s.entryText.size()));
 }
 
 }  // namespace

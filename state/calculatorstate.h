@@ -65,7 +65,6 @@ struct CalculatorState {
     std::uint32_t powerPending = 0;
     std::uint32_t reciprocalMode = 0;
     std::uint32_t memoryHeld = 0;
-    std::uint32_t lastFracZeros = 0;
     std::uint32_t entryHasPoint = 0;
     std::uint32_t pendingKeyCommand = 0;
     std::uint32_t selectionStart = 0;
@@ -77,17 +76,12 @@ struct CalculatorState {
     std::uint32_t firstSign = 0;
     std::uint32_t firstScale = 0;
     std::uint32_t secondScale = 0;
-    std::uint32_t pointIndex = 0;
     std::uint32_t integerLimbsOnly = 0;
-    std::uint32_t quotientOnly = 0;
     std::uint32_t fracWidth = 0;
     std::uint32_t formattedPointPos = 0;
     std::uint32_t parseRadix = 0;
-    std::uint32_t parseLimitMode = 0;
-    std::uint32_t droppedChars = 0;
     std::uint32_t realTextNegative = 0;
     std::uint32_t skipFractionTrim = 0;
-    std::uint32_t formatFromReal = 0;
     std::uint32_t formatNoEntryCopy = 0;
     std::uint32_t savedFracZeros = 0;
     std::uint32_t readoutPainting = 0;
