@@ -14,30 +14,25 @@
 #include "calc/pastetext.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/digits.h"
 #include "intmath/numbertext.h"
 #include "state/fixedtexts.h"
 
 namespace korvo {
 namespace {
 
-// Caret positions: past the longest entry, and at the end of the pi text.
-constexpr std::size_t kCaretAfterEntry = 34;
-constexpr std::size_t kCaretAfterPi = 33;
-
 // The entry's length limits, checked after every append.
 constexpr std::size_t kLongestEntry = 34;
 constexpr std::size_t kLongestHexEntry = 28;
 constexpr std::size_t kLongestFactor = 16;   // a multiplication pending
 constexpr std::size_t kLongestDivisor = 19;  // a division pending, or floating-point mode
-constexpr std::size_t kMostFractionDigits = 19;
 
 // wsprintfA with "%lu" or "%lX": decimal or upper-case hexadecimal, no padding.
 std::string keyText(std::uint32_t value, bool hexadecimal) {
-    constexpr std::string_view kDigits = "0123456789ABCDEF";
     const std::uint32_t base = hexadecimal ? 16 : 10;
     std::string reversed;
     do {
-        reversed.push_back(kDigits[value % base]);
+        reversed.push_back(digitCharacter(value % base));
         value /= base;
     } while (value != 0);
     return {reversed.rbegin(), reversed.rend()};
@@ -84,14 +79,14 @@ void appendToEntry(CalculatorState& s, WindowSystem& ws) {
     const bool tooLong = longer.size() > entryLengthLimit(s);
     // The parser keeps 19 fraction digits: a 20th would only be rounded away.
     const bool tooPrecise = digitKey && s.entryText.find('.') != std::string::npos &&
-                            fractionDigitCount(s.entryText) >= kMostFractionDigits;
+                            fractionDigitCount(s.entryText) >= kFractionDigits;
     if (tooLong || tooPrecise) {
         ws.beep();
         return;
     }
     s.entryText = longer;
     ws.setEntryText(s.entryText);
-    ws.setCaret(kCaretAfterEntry);
+    ws.setCaret(kCaretAtEnd);
     refreshEntry(s, ws);
 }
 
@@ -121,7 +116,7 @@ void digitOrPointKey(CalculatorState& s, WindowSystem& ws, std::uint32_t id) {
 void pasteKey(CalculatorState& s, WindowSystem& ws) {
     const std::optional<std::string> number = pastedNumber(s.workText, s.radix);
     const bool fits = number && number->size() <= entryLengthLimit(s) &&
-                      fractionDigitCount(*number) <= kMostFractionDigits;
+                      fractionDigitCount(*number) <= kFractionDigits;
     if (!fits) {
         refusePaste(s, ws);
         return;
@@ -167,7 +162,7 @@ void piKey(CalculatorState& s, WindowSystem& ws) {
     // the real rounded to nineteen places.
     const std::string pi = s.radix == 10 ? std::string(text::kPi) : s.entryText;
     ws.setEntryText(pi);
-    ws.setCaret(kCaretAfterPi);
+    ws.setCaret(kCaretAtEnd);
     s.workText = pi;
     parseNumber(s);
     repaintReadout(s, ws);

@@ -22,9 +22,6 @@ namespace korvo {
 
 namespace {
 
-// A recalled number leaves the caret at the end of the field.
-constexpr std::size_t kRecallCaret = 33;
-
 void memoryClear(CalculatorState& s, WindowSystem& ws) {
     s.memoryHeld = 0;
     s.memoryReal = Real80{};
@@ -143,7 +140,7 @@ void memoryRecall(CalculatorState& s, WindowSystem& ws) {
     formatNumber(s);
     s.savedFracZeros = s.limbResult.fracZeros;
     ws.setEntryText(s.entryText);
-    ws.setCaret(kRecallCaret);
+    ws.setCaret(kCaretAtEnd);
     repaintReadout(s, ws);
 }
 

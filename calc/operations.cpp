@@ -30,9 +30,6 @@ constexpr auto kSubtraction = PendingOperation::Subtract;
 constexpr auto kMultiplication = PendingOperation::Multiply;
 constexpr auto kDivision = PendingOperation::Divide;
 
-// After a result the caret goes to the end of any text the field shows.
-constexpr std::size_t kResultCaret = 33;
-
 bool somethingPending(const CalculatorState& s) {
     return s.pendingOp != kNoOperation || s.powerPending == 1 || s.hypotenusePending == 1;
 }
@@ -355,7 +352,7 @@ void evaluatePending(CalculatorState& s, WindowSystem& ws) {
 void showResult(CalculatorState& s, WindowSystem& ws) {
     s.entryText = withoutZeroSign(s.entryText);
     ws.setEntryText(s.entryText);
-    ws.setCaret(kResultCaret);
+    ws.setCaret(kCaretAtEnd);
     s.firstOperandSet = 0;
     s.hypotenusePending = 0;
     s.powerPending = 0;

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstddef>
 
+#include "intmath/digits.h"
+
 namespace korvo {
 
 namespace {
@@ -22,15 +24,8 @@ std::string_view trimmed(std::string_view text) {
 }
 
 // The digit's value, or 16 for a character that is no digit of any base.
-std::uint32_t digitValue(char c) {
-    const auto upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (upper >= '0' && upper <= '9') {
-        return static_cast<std::uint32_t>(upper - '0');
-    }
-    if (upper >= 'A' && upper <= 'F') {
-        return static_cast<std::uint32_t>(upper - 'A' + 10);
-    }
-    return 16;
+std::uint32_t valueOf(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0 ? digitValue(c) : 16;
 }
 
 // The base a prefix letter names: x, o and b in either case.
@@ -92,9 +87,8 @@ std::optional<std::string> pastedNumber(std::string_view text, std::uint32_t rad
     bool digits = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool betweenDigits = i > 0 && i + 1 < text.size() &&
-                                   digitValue(text[i - 1]) < radix &&
-                                   digitValue(text[i + 1]) < radix;
+        const bool betweenDigits = i > 0 && i + 1 < text.size() && valueOf(text[i - 1]) < radix &&
+                                   valueOf(text[i + 1]) < radix;
         if (c == ',' && i < integerPart.size()) {
             continue;  // checked above
         }
@@ -111,7 +105,7 @@ std::optional<std::string> pastedNumber(std::string_view text, std::uint32_t rad
             number.push_back('.');
             continue;
         }
-        const std::uint32_t value = digitValue(c);
+        const std::uint32_t value = valueOf(c);
         if (value >= radix) {
             return std::nullopt;
         }

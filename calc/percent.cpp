@@ -13,8 +13,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::size_t kResultCaret = 33;
-
 // a x b on limbs, normalised through its text; the state's operands and
 // pending operation are left as they were. The product is taken as shown,
 // the percentage keeps every digit of its scale (0.70, not 0.7).
@@ -84,7 +82,7 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     s.parseRadix = s.radix;
     s.entryHasPoint = 0;
     ws.setEntryText(s.entryText);
-    ws.setCaret(kResultCaret);
+    ws.setCaret(kCaretAtEnd);
     repaintReadout(s, ws);
     s.fpu = unitAsFound;
 }

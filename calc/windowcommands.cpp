@@ -15,9 +15,6 @@
 namespace korvo {
 namespace {
 
-// The end of any text Back Space or a base change can leave.
-constexpr std::size_t kCaretAtEnd = 33;
-
 // A cleared entry never enters the calculation: the current number becomes
 // zero on both sides. The pending operation and its first operand stay.
 void zeroCurrentNumber(CalculatorState& s) {

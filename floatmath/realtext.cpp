@@ -24,7 +24,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::uint32_t kFractionDigits = 19;
 // FISTP's answer for a value that does not fit: the conversion of any
 // non-negative real gives it only for 2^63 and above, infinities and NaN.
 constexpr std::int64_t kIntegerIndefinite = std::numeric_limits<std::int64_t>::min();

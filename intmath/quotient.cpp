@@ -11,7 +11,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::uint32_t kFractionDigits = 19;
 constexpr std::uint32_t kLimbGroupBits = 128;
 
 // Adds one to the last digit of `text`, carried through the digits (a point

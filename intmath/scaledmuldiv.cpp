@@ -22,7 +22,6 @@ namespace korvo {
 namespace {
 
 constexpr auto kDivide = PendingOperation::Divide;
-constexpr std::uint32_t kFractionDigits = 19;
 
 // firstOperand x limbResult from their texts, all digits of both: the low
 // 128 bits of the integer part and at most 19 fraction digits, the last
