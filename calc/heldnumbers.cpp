@@ -5,67 +5,31 @@
 
 #include "calc/operands.h"
 #include "floatmath/realtext.h"
+#include "intmath/numbertext.h"
 
 namespace korvo {
 
 namespace {
 
-struct HeldNumber {
-    LimbNumber number;
-    Real80 real;
-};
-
-// A limb number written in `fromRadix`, rewritten in the radix in force: the
-// limb formatter writes its integer and its fraction's digits anew, and the
-// new text is read back on both sides.
-HeldNumber rewritten(CalculatorState& s, const LimbNumber& number) {
-    const std::string text = textsOf(s, number).whole;
-    const LimbNumber current = s.limbResult;
-    const LimbNumber read = numberOfText(s, text);
-    s.limbResult = current;
-    return {read, realOfText(s, text)};
-}
-
-// In floating-point mode a held number is its real: its digits are those
-// the real shows in `fromRadix`. None when the real has no text there (out
-// of range); a whole number keeps its value in every base anyway.
-std::optional<LimbNumber> shownDigits(CalculatorState& s, const Real80& real,
-                                      std::uint32_t fromRadix) {
-    const std::uint32_t radix = s.radix;
-    const LimbNumber current = s.limbResult;
-    const std::string entry = s.entryText;
-    const std::string realInt = s.realIntText;
-    const std::string realFrac = s.realFracText;
-    const std::uint32_t fracZeros = s.savedFracZeros;
-    const X87 unit = s.fpu;
-    s.radix = fromRadix;
-    std::optional<LimbNumber> digits;
-    if (!formatReal(s, real, RealText::Echo)) {
-        digits = numberOfText(s, std::string(s.entryText));
-    }
-    s.radix = radix;
-    s.limbResult = current;
-    s.entryText = entry;
-    s.realIntText = realInt;
-    s.realFracText = realFrac;
-    s.savedFracZeros = fracZeros;
-    s.fpu = unit;
-    return digits;
-}
-
-// The held number of either mode: limbs in integer mode, the real's digits
-// in floating-point mode. False when it stays as it is.
-bool rewriteHeld(CalculatorState& s, std::uint32_t fromRadix, LimbNumber& number, Real80& real) {
+// The held number of either mode, written in `fromRadix`: its limbs in
+// integer mode, its real's digits in floating-point mode, where a real with
+// no text there (out of range) stays as it is: a whole number keeps its
+// value in every base anyway. The limb formatter writes the digits anew in
+// the radix in force and the new text is read back on both sides. False when
+// the number stays as it is.
+bool rewriteHeld(const CalculatorState& s, std::uint32_t fromRadix, LimbNumber& number,
+                 Real80& real) {
     std::optional<LimbNumber> digits = number;
     if (s.floatMode == 1) {
-        digits = shownDigits(s, real, fromRadix);
+        const std::optional<std::string> shown = realShownText(real, fromRadix);
+        digits = shown ? std::optional(numberOfText(*shown, fromRadix)) : std::nullopt;
     }
     if (!digits) {
         return false;
     }
-    const HeldNumber held = rewritten(s, *digits);
-    number = held.number;
-    real = held.real;
+    const std::string text = numberTexts(*digits, s.radix).whole;
+    number = numberOfText(text, s.radix);
+    real = realOfText(text, s.radix);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "calc/memory.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "calc/commandids.h"
@@ -42,19 +43,12 @@ MemoryOperand memoryOperand(CalculatorState& s) {
         return {s.limbResult, s.realValue};
     }
     if (s.floatMode == 0) {
-        return {s.firstOperand, realOfText(s, textsOf(s, s.firstOperand).whole)};
+        return {s.firstOperand, realOfText(numberTexts(s.firstOperand, s.radix).whole, s.radix)};
     }
     // A floating-point chain's running result lives in firstReal: the limb
     // side holds its shown digits.
-    const X87 unit = s.fpu;
-    const LimbNumber current = s.limbResult;
-    LimbNumber shown{};
-    if (!formatReal(s, s.firstReal, RealText::Echo)) {
-        shown = numberOfText(s, std::string(s.entryText));
-    }
-    s.limbResult = current;
-    s.fpu = unit;
-    return {shown, s.firstReal};
+    const std::optional<std::string> shown = realShownText(s.firstReal, s.radix);
+    return {shown ? numberOfText(*shown, s.radix) : LimbNumber{}, s.firstReal};
 }
 
 // The operator step that ends MS, M+ and M-: it looks at the entry as the
@@ -106,16 +100,14 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
         operateOnLimbs(s);
         restoreFirstOperand(s, first);
         const std::string sum = s.entryText;
-        s.memoryNumber = numberOfText(s, sum);
-        s.memoryReal = realOfText(s, sum);
+        s.memoryNumber = numberOfText(sum, s.radix);
+        s.memoryReal = realOfText(sum, s.radix);
     } else {
-        const X87 unit = s.fpu;
         s.memoryReal = adding ? x87::add(s.fpu, s.memoryReal, operand.real)
                               : x87::subtract(s.fpu, s.memoryReal, operand.real);
-        if (!formatReal(s, s.memoryReal, RealText::Echo)) {
-            s.memoryNumber = numberOfText(s, std::string(s.entryText));
+        if (const std::optional<std::string> shown = realShownText(s.memoryReal, s.radix)) {
+            s.memoryNumber = numberOfText(*shown, s.radix);
         }
-        s.fpu = unit;
     }
     dropZeroSign(s.memoryNumber, s.memoryReal);
     s.limbResult = current;

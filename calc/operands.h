@@ -10,18 +10,6 @@
 
 namespace korvo {
 
-// A number as the limb formatter writes it in the radix in force.
-struct NumberTexts {
-    std::string whole;     // sign, digits, point
-    std::string integer;   // sign and integer digits
-    std::string fraction;  // fraction digits, no point
-};
-NumberTexts textsOf(CalculatorState& s, const LimbNumber& number);
-
-// The real a number text stands for, read as parseReal reads it, without
-// touching realValue, workText or the control word in force.
-Real80 realOfText(CalculatorState& s, const std::string& text);
-
 // firstOperand becomes `number`, its texts and fraction width with it.
 void setFirstOperand(CalculatorState& s, const LimbNumber& number);
 
@@ -44,9 +32,5 @@ void restoreFirstOperand(CalculatorState& s, const FirstOperandCopy& copy);
 // operands' texts are written from their limbs first and the first operand
 // is put back afterwards. Returns false for a zero divisor.
 bool operateOnLimbs(CalculatorState& s);
-
-// The limb number `text` stands for, parsed in the radix in force; also
-// leaves intText and fracText describing it.
-LimbNumber numberOfText(CalculatorState& s, const std::string& text);
 
 }  // namespace korvo

@@ -43,7 +43,9 @@ bool powerOrHypotenuseWaits(const CalculatorState& s) {
 // reals, see the same first operand as the limbs.
 void takeCurrentNumber(CalculatorState& s) {
     setFirstOperand(s, s.limbResult);
-    s.firstReal = s.floatMode == 1 ? s.realValue : realOfText(s, textsOf(s, s.firstOperand).whole);
+    s.firstReal = s.floatMode == 1
+                      ? s.realValue
+                      : realOfText(numberTexts(s.firstOperand, s.radix).whole, s.radix);
 }
 
 // The shown entry as the result step parses it; the out-of-range message
@@ -111,8 +113,9 @@ bool runOnReals(CalculatorState& s, Real80& result) {
 // each the same on both sides: the limbs of its text and the real of it.
 void takeResultText(CalculatorState& s, const std::string& shown) {
     const std::string result = withoutZeroSign(shown);
-    setFirstOperand(s, numberOfText(s, result));
-    s.firstReal = realOfText(s, result);
+    s.limbResult = numberOfText(result, s.radix);
+    setFirstOperand(s, s.limbResult);
+    s.firstReal = realOfText(result, s.radix);
     s.realValue = s.firstReal;
 }
 
@@ -130,7 +133,7 @@ bool takeResultReal(CalculatorState& s, WindowSystem& ws, const Real80& computed
     }
     s.firstReal = result;
     s.realValue = result;
-    numberOfText(s, withoutZeroSign(s.entryText));
+    s.limbResult = numberOfText(withoutZeroSign(s.entryText), s.radix);
     s.fpu = unit;
     return true;
 }

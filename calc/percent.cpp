@@ -2,12 +2,14 @@
 // calculation. It computes on limbs in both modes; the pending operation and
 // its first operand stay for "=".
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "calc/entryio.h"
 #include "calc/operands.h"
 #include "calc/operations.h"
 #include "floatmath/realtext.h"
+#include "intmath/numbertext.h"
 
 namespace korvo {
 
@@ -28,8 +30,8 @@ LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber&
     s.pendingOp = pending;
     restoreFirstOperand(s, first);
     const std::string text =
-        digits == Digits::AsShown ? s.entryText : textsOf(s, s.limbResult).whole;
-    return numberOfText(s, text);
+        digits == Digits::AsShown ? s.entryText : numberTexts(s.limbResult, s.radix).whole;
+    return numberOfText(text, s.radix);
 }
 
 // The number percent takes a share of. In floating-point mode a chain's
@@ -38,13 +40,8 @@ LimbNumber wholeOfPercent(CalculatorState& s) {
     if (s.floatMode == 0 || s.firstOperandSet == 0) {
         return s.firstOperand;
     }
-    const LimbNumber current = s.limbResult;
-    LimbNumber base = s.firstOperand;
-    if (!formatReal(s, s.firstReal, RealText::Echo)) {
-        base = numberOfText(s, std::string(s.entryText));
-    }
-    s.limbResult = current;
-    return base;
+    const std::optional<std::string> shown = realShownText(s.firstReal, s.radix);
+    return shown ? numberOfText(*shown, s.radix) : s.firstOperand;
 }
 
 }  // namespace
@@ -56,14 +53,14 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     const bool wasTaken = s.firstOperandSet == 1;
     const LimbNumber product = multiplied(s, wholeOfPercent(s), s.limbResult, Digits::AsShown);
     const LimbNumber percentage =
-        multiplied(s, product, numberOfText(s, ".01"), Digits::WholeScale);
+        multiplied(s, product, numberOfText(".01", s.radix), Digits::WholeScale);
 
     if (s.pendingOp == PendingOperation::None) {
         // Nothing pending: the product is taken as the first operand (in
         // floating-point mode only when none had been taken).
         if (s.floatMode == 0) {
             setFirstOperand(s, product);
-            s.firstReal = realOfText(s, textsOf(s, product).whole);
+            s.firstReal = realOfText(numberTexts(product, s.radix).whole, s.radix);
         } else if (!wasTaken) {
             setFirstOperand(s, product);
             s.firstReal = s.realValue;
@@ -72,9 +69,9 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     }
 
     // The percentage is the current number on both sides and on the readout.
-    const NumberTexts shown = textsOf(s, percentage);
+    const NumberTexts shown = numberTexts(percentage, s.radix);
     s.limbResult = percentage;
-    s.realValue = realOfText(s, shown.whole);
+    s.realValue = realOfText(shown.whole, s.radix);
     formatReal(s, s.realValue, RealText::Echo);
     s.entryText = shown.whole;
     s.intText = shown.integer;

@@ -8,6 +8,7 @@
 #include "calc/entryio.h"
 #include "calc/heldnumbers.h"
 #include "calc/operands.h"
+#include "floatmath/realtext.h"
 #include "intmath/numbertext.h"
 #include "readout/radixchange.h"
 #include "state/fixedtexts.h"
@@ -79,7 +80,7 @@ void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
     // every key works on the digits shown.
     s.workText = rewritten;
     parseNumber(s);
-    s.realValue = realOfText(s, rewritten);
+    s.realValue = realOfText(rewritten, s.radix);
     rewriteHeldNumbers(s, fromRadix);
     // The rewritten entry goes to the field here: the radix change itself
     // knows no window.

@@ -206,4 +206,21 @@ bool formatReal(CalculatorState& s, const Real80& value, RealText purpose) {
     return outOfRange;
 }
 
+Real80 realOfText(std::string_view text, std::uint32_t radix) {
+    CalculatorState s;
+    s.radix = radix;
+    s.workText = text;
+    parseReal(s);
+    return s.realValue;
+}
+
+std::optional<std::string> realShownText(const Real80& value, std::uint32_t radix) {
+    CalculatorState s;
+    s.radix = radix;
+    if (formatReal(s, value, RealText::Echo)) {
+        return std::nullopt;
+    }
+    return s.entryText;
+}
+
 }  // namespace korvo

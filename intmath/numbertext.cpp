@@ -216,4 +216,22 @@ void formatNumber(CalculatorState& s) {
     s.radix = savedRadix;
 }
 
+NumberTexts numberTexts(const LimbNumber& number, std::uint32_t radix) {
+    CalculatorState s;
+    s.radix = radix;
+    s.parseRadix = radix;
+    s.limbResult = number;
+    formatNumber(s);
+    return {s.formatText, s.intText, s.fracText};
+}
+
+LimbNumber numberOfText(std::string_view text, std::uint32_t radix) {
+    CalculatorState s;
+    s.radix = radix;
+    s.workText = text;
+    parseNumber(s);
+    formatNumber(s);
+    return s.limbResult;
+}
+
 }  // namespace korvo

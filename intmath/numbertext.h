@@ -2,9 +2,29 @@
 // ("A".."F" upper case on output, either case on input), at most one ".".
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "state/calculatorstate.h"
 
 namespace korvo {
+
+// A number written in a radix, as the formatter writes it.
+struct NumberTexts {
+    std::string whole;     // sign, digits, point
+    std::string integer;   // sign and integer digits
+    std::string fraction;  // fraction digits, no point
+};
+
+// `number` written in `radix`. A fraction keeps its digit integer: written
+// in another radix than the one it was read in, its digits change as a
+// whole number's do.
+NumberTexts numberTexts(const LimbNumber& number, std::uint32_t radix);
+
+// The limb number `text` stands for in `radix`, read whole and normalised
+// as the formatter leaves it.
+LimbNumber numberOfText(std::string_view text, std::uint32_t radix);
 
 // Reads workText (destroying it) in `radix` into limbResult; sets
 // entryHasPoint and parseRadix. Reads the whole text. Every fraction
