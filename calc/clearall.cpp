@@ -16,7 +16,6 @@ void clearAll(CalculatorState& s, WindowSystem& ws) {
 
     s.hypotenusePending = 0;
     s.powerPending = 0;
-    s.reciprocalMode = 0;
     s.pendingOp = PendingOperation::None;
     s.entryHasPoint = 0;
 

@@ -12,6 +12,7 @@
 #include "floatmath/exponential.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/limboperation.h"
 #include "intmath/limbs.h"
 #include "intmath/muldiv.h"
 #include "intmath/numbertext.h"
@@ -80,37 +81,34 @@ void squareKey(CalculatorState& s, WindowSystem& ws) {
         showReal(s, ws);
         return;
     }
-    // The number is squared as first operand times current number; the
-    // first operand taken before stays for a later percent.
-    const FirstOperandCopy first = keepFirstOperand(s);
-    describeOperands(s);
-    s.firstIntText = s.intText;
-    s.firstFracText = s.fracText;
-    s.firstOperand = s.limbResult;
-    if (s.firstOperand.fracDigits > 0 || s.limbResult.fracDigits > 0) {
-        s.pendingOp = PendingOperation::Multiply;
-        scaledMultiplyDivide(s);
-    } else {
-        alignOperands(s);
-        multiplyNumbers(s);
-    }
-    restoreFirstOperand(s, first);
+    // The first operand taken before stays for a later percent.
+    s.entryText = squareOfLimbs(s.limbResult, s.radix).text;
     showResult(s, ws);
 }
 
-// 1 divided by the current number, through the evaluation of "=".
+// 1 divided by the current number, as "=" divides; the first operand taken
+// before stays as it was.
 void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
-    const FirstOperandCopy first = keepFirstOperand(s);
-    s.firstIntText = "1";
-    s.firstFracText.clear();
-    s.fracWidth = 0;
-    s.firstOperand = LimbNumber{};
-    s.firstOperand.limbs[3] = 1;
-    s.pendingOp = PendingOperation::Divide;
-    s.reciprocalMode = 1;
-    s.firstReal = x87::loadOne();
-    evaluatePending(s, ws);
-    restoreFirstOperand(s, first);
+    if (s.floatMode == 1) {
+        x87::finit(s.fpu);
+        if (s.realValue.isZero()) {
+            showOutOfRangeResult(s, ws);
+            return;
+        }
+        s.realValue = x87::divide(s.fpu, x87::loadOne(), s.realValue);
+        showReal(s, ws);
+        return;
+    }
+    LimbNumber one;
+    one.limbs[3] = 1;
+    const LimbOutcome quotient =
+        operateOnLimbs(PendingOperation::Divide, one, s.limbResult, s.radix);
+    if (!quotient.done) {
+        showOutOfRangeResult(s, ws);
+        return;
+    }
+    s.entryText = quotient.text;
+    showResult(s, ws);
 }
 
 Real80 reciprocalOf(const X87& unit, Real80 value) {

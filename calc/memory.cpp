@@ -14,6 +14,7 @@
 #include "calc/operations.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/limboperation.h"
 #include "intmath/limbs.h"
 #include "intmath/numbertext.h"
 #include "intmath/signedarith.h"
@@ -93,13 +94,10 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
     const MemoryOperand operand = memoryOperand(s);
     const LimbNumber current = s.limbResult;
     if (s.floatMode == 0) {
-        const FirstOperandCopy first = keepFirstOperand(s);
-        s.firstOperand = s.memoryNumber;
-        s.limbResult = operand.number;
-        s.pendingOp = adding ? PendingOperation::Add : PendingOperation::Subtract;
-        operateOnLimbs(s);
-        restoreFirstOperand(s, first);
-        const std::string sum = s.entryText;
+        const std::string sum =
+            operateOnLimbs(adding ? PendingOperation::Add : PendingOperation::Subtract,
+                           s.memoryNumber, operand.number, s.radix)
+                .text;
         s.memoryNumber = numberOfText(sum, s.radix);
         s.memoryReal = realOfText(sum, s.radix);
     } else {

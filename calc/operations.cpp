@@ -14,6 +14,7 @@
 #include "floatmath/power.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/limboperation.h"
 #include "intmath/limbs.h"
 #include "intmath/muldiv.h"
 #include "intmath/numbertext.h"
@@ -77,10 +78,10 @@ bool powerOnLimbs(const CalculatorState& s) {
 }
 
 // The whole-number power on limbs; the first operand survives the engine.
-void powerOfLimbs(CalculatorState& s) {
-    const FirstOperandCopy first = keepFirstOperand(s);
-    integerPower(s);
-    restoreFirstOperand(s, first);
+void raiseOnLimbs(CalculatorState& s) {
+    const LimbOutcome power = powerOfLimbs(s.firstOperand, s.limbResult, s.radix);
+    s.limbResult = power.number;
+    s.entryText = power.text;
 }
 
 // The four operations on reals: firstReal op realValue. Returns false for a
@@ -143,7 +144,7 @@ bool takeResultReal(CalculatorState& s, WindowSystem& ws, const Real80& computed
 // when the result cannot be shown.
 bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
     if (s.floatMode == 0 && s.powerPending == 1 && powerOnLimbs(s)) {
-        powerOfLimbs(s);
+        raiseOnLimbs(s);
         takeResultText(s, s.entryText);
     } else {
         x87::finit(s.fpu);
@@ -179,7 +180,7 @@ bool finishPendingOperation(CalculatorState& s, WindowSystem& ws) {
             return false;
         }
     } else {
-        if (!operateOnLimbs(s)) {
+        if (!operatePendingOnLimbs(s)) {
             showOutOfRangeResult(s, ws);
             return false;
         }
@@ -284,12 +285,12 @@ void evaluateOnLimbs(CalculatorState& s, WindowSystem& ws) {
         return;
     }
     if (s.pendingOp != kNoOperation) {
-        if (!operateOnLimbs(s)) {
+        if (!operatePendingOnLimbs(s)) {
             showOutOfRangeResult(s, ws);
             return;
         }
     } else if (s.powerPending == 1 && powerOnLimbs(s)) {
-        powerOfLimbs(s);
+        raiseOnLimbs(s);
     } else {
         evaluateOnReals(s, ws);
         return;
@@ -359,7 +360,6 @@ void showResult(CalculatorState& s, WindowSystem& ws) {
     s.firstOperandSet = 0;
     s.hypotenusePending = 0;
     s.powerPending = 0;
-    s.reciprocalMode = 0;
     s.pendingOp = kNoOperation;
     s.entryHasPoint = 0;
     // Both sides are derived from the shown digits only.

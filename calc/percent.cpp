@@ -9,6 +9,7 @@
 #include "calc/operands.h"
 #include "calc/operations.h"
 #include "floatmath/realtext.h"
+#include "intmath/limboperation.h"
 #include "intmath/numbertext.h"
 
 namespace korvo {
@@ -20,18 +21,12 @@ namespace {
 // the percentage keeps every digit of its scale (0.70, not 0.7).
 enum class Digits { AsShown, WholeScale };
 
-LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber& b, Digits digits) {
-    const FirstOperandCopy first = keepFirstOperand(s);
-    const PendingOperation pending = s.pendingOp;
-    s.firstOperand = a;
-    s.limbResult = b;
-    s.pendingOp = PendingOperation::Multiply;
-    operateOnLimbs(s);
-    s.pendingOp = pending;
-    restoreFirstOperand(s, first);
+LimbNumber multiplied(const LimbNumber& a, const LimbNumber& b, std::uint32_t radix,
+                      Digits digits) {
+    const LimbOutcome product = operateOnLimbs(PendingOperation::Multiply, a, b, radix);
     const std::string text =
-        digits == Digits::AsShown ? s.entryText : numberTexts(s.limbResult, s.radix).whole;
-    return numberOfText(text, s.radix);
+        digits == Digits::AsShown ? product.text : numberTexts(product.number, radix).whole;
+    return numberOfText(text, radix);
 }
 
 // The number percent takes a share of. In floating-point mode a chain's
@@ -51,9 +46,10 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     // word as this one found it.
     const X87 unitAsFound = s.fpu;
     const bool wasTaken = s.firstOperandSet == 1;
-    const LimbNumber product = multiplied(s, wholeOfPercent(s), s.limbResult, Digits::AsShown);
+    const LimbNumber product =
+        multiplied(wholeOfPercent(s), s.limbResult, s.radix, Digits::AsShown);
     const LimbNumber percentage =
-        multiplied(s, product, numberOfText(".01", s.radix), Digits::WholeScale);
+        multiplied(product, numberOfText(".01", s.radix), s.radix, Digits::WholeScale);
 
     if (s.pendingOp == PendingOperation::None) {
         // Nothing pending: the product is taken as the first operand (in

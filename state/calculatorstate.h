@@ -63,7 +63,6 @@ struct CalculatorState {
     std::uint32_t firstOperandSet = 0;
     std::uint32_t hypotenusePending = 0;
     std::uint32_t powerPending = 0;
-    std::uint32_t reciprocalMode = 0;
     std::uint32_t memoryHeld = 0;
     std::uint32_t entryHasPoint = 0;
     std::uint32_t pendingKeyCommand = 0;

@@ -59,7 +59,6 @@ TEST_P(RealFormat, WritesTheEntry) {
     CalculatorState s;
     row >> s.radix >> flags >> value >> arrow >> expected;
     s.floatMode = flags.starts_with("float") ? 1 : 0;
-    s.reciprocalMode = flags.find("+recip") != std::string::npos ? 1 : 0;
     s.skipFractionTrim = flags.find("+raw") != std::string::npos ? 1 : 0;
     s.realValue = valueOf(s.radix, value);
     const bool outOfRange = formatReal(s, s.realValue);
