@@ -67,15 +67,4 @@ void trimFraction(const CalculatorState& s, std::string& text, std::size_t start
     cutTrailingZeros(text, start);
 }
 
-void trimExactFraction(std::string& text, std::size_t start) {
-    if (start >= text.size() || text.back() != '0') {
-        return;
-    }
-    std::size_t end = text.size();
-    while (end > start && text[end - 1] == '0') {
-        --end;
-    }
-    text.resize(end);
-}
-
 }  // namespace korvo

@@ -15,8 +15,4 @@ namespace korvo {
 // Reads radix.
 void trimFraction(const CalculatorState& s, std::string& text, std::size_t start);
 
-// An exact fraction (integer-mode products and quotients): only the final
-// run of zeros after `start` goes; every other digit is a true digit.
-void trimExactFraction(std::string& text, std::size_t start);
-
 }  // namespace korvo

@@ -234,4 +234,15 @@ LimbNumber numberOfText(std::string_view text, std::uint32_t radix) {
     return s.limbResult;
 }
 
+void trimExactFraction(std::string& text, std::size_t start) {
+    if (start >= text.size() || text.back() != '0') {
+        return;
+    }
+    std::size_t end = text.size();
+    while (end > start && text[end - 1] == '0') {
+        --end;
+    }
+    text.resize(end);
+}
+
 }  // namespace korvo

@@ -17,6 +17,10 @@ struct NumberTexts {
     std::string fraction;  // fraction digits, no point
 };
 
+// An exact fraction (integer-mode products and quotients): only the final
+// run of zeros after `start` goes; every other digit is a true digit.
+void trimExactFraction(std::string& text, std::size_t start);
+
 // `number` written in `radix`. A fraction keeps its digit integer: written
 // in another radix than the one it was read in, its digits change as a
 // whole number's do.

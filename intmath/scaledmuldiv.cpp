@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <string>
 
-#include "floatmath/trimming.h"
 #include "intmath/digits.h"
 #include "intmath/limbgroups.h"
 #include "intmath/numbertext.h"

@@ -1,6 +1,7 @@
 // Fraction trimming: "radix text from-position -> text" for a real's
 // fraction, "exact text from-position -> text" for an exact one.
 #include "floatmath/trimming.h"
+#include "intmath/numbertext.h"
 
 #include <gtest/gtest.h>
 
