@@ -111,20 +111,5 @@ INSTANTIATE_TEST_SUITE_P(
                       "10 3 ^ 18446744073709551617 = 448822581369349854671301902294056963",
                       "2 11 ^ 11 = 11011"));
 
-TEST(Divide, ZeroDivisorChangesNothing) {
-    for (const char* divisor : {"0", "0.00", "-0"}) {
-        CalculatorState s;
-        s.workText = "5";
-        parseNumber(s);
-        s.firstOperand = s.limbResult;
-        enter(s, divisor);
-        s.pendingOp = 4;
-        alignOperands(s);
-        const std::string entry = s.entryText;
-        EXPECT_EQ(divideNumbers(s), DivisionOutcome::ZeroDivisor) << divisor;
-        EXPECT_EQ(s.entryText, entry);
-    }
-}
-
 }  // namespace
 }  // namespace korvo

@@ -295,9 +295,8 @@ Case afterChain(Generator& g) {
             break;
         }
         case 1: {
-            c.add({"x^N"});
             const int n = 2 + g.below(3);
-            c.add({std::to_string(n)});
+            c.add({"x^N", std::to_string(n)});
             c.truth = 1;
             for (int i = 0; i < n; ++i) {
                 c.truth *= first;
@@ -329,9 +328,8 @@ Case memoryAndPowers(Generator& g) {
         c.add({"MS"});
         for (int i = 1 + g.below(3); i > 0; --i) {
             const mpq_class n = g.number(c.tokens, 12, 4);
-            const bool add = g.below(2) == 0;
-            c.add({add ? "M+" : "M-"});
-            c.truth = add ? mpq_class(c.truth + n) : mpq_class(c.truth - n);
+            c.add({g.below(2) == 0 ? "M+" : "M-"});
+            c.truth += c.tokens.back() == "M+" ? n : mpq_class(-n);
         }
         c.add({"Clear", "MR"});
         return c;
@@ -559,17 +557,15 @@ Case baseChange(Generator& g) {
 }
 
 TEST(Truth, ShownNumbersAreTrue) {
-    const char* seedText = std::getenv("KORVO_TRUTH_SEED");
-    const char* countText = std::getenv("KORVO_TRUTH_COUNT");
-    const std::uint64_t seed =
-        seedText != nullptr ? std::strtoull(seedText, nullptr, 10) : 20261207;
-    const long count = countText != nullptr ? std::strtol(countText, nullptr, 10) : 10000;
+    const char* seed = std::getenv("KORVO_TRUTH_SEED");
+    const char* count = std::getenv("KORVO_TRUTH_COUNT");
+    Generator g(seed != nullptr ? std::strtoull(seed, nullptr, 10) : 20261207);
+    const long sequences = count != nullptr ? std::strtol(count, nullptr, 10) : 10000;
     static Case (*const kKinds[])(Generator&) = {
         chain,    chain,       afterChain, afterChain, percent,    exactOperation,
         function, realInRadix, readBack,   baseChange, baseChange, memoryAndPowers};
-    Generator g(seed);
     int failures = 0;
-    for (long i = 0; i < count && failures < 20; ++i) {
+    for (long i = 0; i < sequences && failures < 20; ++i) {
         const Case c = kKinds[g.below(std::size(kKinds))](g);
         korvo::CalculatorState s;
         korvo::HeadlessWindow ws;
