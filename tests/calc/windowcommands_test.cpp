@@ -55,13 +55,6 @@ TEST_F(ControlTest, AnOverlongFieldIsNeverCut) {
     EXPECT_EQ(entry(), std::string(34, 'A'));
 }
 
-TEST_F(ControlTest, SignKeyTogglesAnyTextWithoutLimit) {
-    ws.setEntryText(std::string(34, '1'));
-    press(cmd::kSign);
-    EXPECT_EQ(entry(), "-" + std::string(34, '1'));
-    EXPECT_EQ(ws.beeps(), 0);
-}
-
 TEST_F(ControlTest, OutOfRangeMessageBlocksEveryKeypadKeyUntilBackSpace) {
     click("5");
     ws.setEntryText(text::kOutOfRange);

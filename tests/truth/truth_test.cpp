@@ -122,6 +122,7 @@ struct Case {
     double tolerance = 0;   // reals: how far the x87 may go, relative to the scale
     mpq_class allowed = 0;  // how far the operations and the digits shown may go from the truth
     mpq_class scale = 1;    // the largest magnitude the sequence went through
+    void add(const Tokens& keys) { tokens.insert(tokens.end(), keys.begin(), keys.end()); }
 };
 
 class Generator {
@@ -129,11 +130,10 @@ class Generator {
     explicit Generator(std::uint64_t seed) : random_(seed) {}
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     // Floating-point mode half the time.
-    bool floatMode(Tokens& tokens) {
-        const bool on = below(2) == 0;
-        if (on) {
-            tokens.emplace_back("Float");
-        }
+    bool floatMode(Tokens& tokens) { return key(tokens, below(2) == 0, "Float"); }
+    // The key when `on`; `on` back.
+    static bool key(Tokens& tokens, bool on, const char* name) {
+        tokens.insert(tokens.end(), on ? 1 : 0, name);
         return on;
     }
 
@@ -152,19 +152,13 @@ class Generator {
             }
         }
         type(tokens, text);
-        if (sign && below(4) == 0) {
-            tokens.emplace_back("+/-");
-            return -valueIn(text, radix);
-        }
-        return valueIn(text, radix);
+        const bool negative = key(tokens, sign && below(4) == 0, "+/-");
+        return negative ? mpq_class(-valueIn(text, radix)) : valueIn(text, radix);
     }
     static void type(Tokens& tokens, const std::string& text) {
         for (const char c : text) {
             tokens.emplace_back(1, static_cast<char>(std::toupper(c)));
         }
-    }
-    static void digits(Tokens& tokens, const mpz_class& n, int base) {
-        type(tokens, n.get_str(base));
     }
 
   private:
@@ -197,18 +191,9 @@ const mpq_class kEps(1, mpz_class(1) << 63);           // the x87's rounding, re
 Case chain(Generator& g) {
     const mpq_class ulp = place(10, -19);
     Case c;
-    const bool floatMode = g.floatMode(c.tokens);
-    mpq_class value = g.number(c.tokens, 5, 4);
-    mpq_class bound = floatMode ? mpq_class(kEps * abs(value)) : mpq_class(0);
-    const auto rounded = [&](bool quotient) {
-        if (floatMode) {
-            bound += kEps * abs(value);
-        } else if (quotient) {
-            bound += ulp;
-        } else if (mpq_class(value / ulp).get_den() != 1) {
-            bound += ulp / 2;  // the 20th digit rounds the 19th
-        }
-    };
+    const bool floatMode = c.real = g.floatMode(c.tokens);
+    mpq_class& value = c.truth = g.number(c.tokens, 5, 4);
+    mpq_class& bound = c.allowed = floatMode ? mpq_class(kEps * abs(value)) : mpq_class(0);
     const auto operate = [&](int op, const mpq_class& operand, const mpq_class& operandBound) {
         if (op == 2) {
             bound = bound * abs(operand) + operandBound * abs(value) + bound * operandBound;
@@ -220,25 +205,28 @@ Case chain(Generator& g) {
             bound += operandBound;
             value = op == 0 ? mpq_class(value + operand) : mpq_class(value - operand);
         }
-        rounded(op == 3);
+        if (floatMode) {
+            bound += kEps * abs(value);
+        } else if (op == 3) {
+            bound += ulp;
+        } else if (mpq_class(value / ulp).get_den() != 1) {
+            bound += ulp / 2;  // the 20th digit rounds the 19th
+        }
         c.scale = std::max({c.scale, mpq_class(abs(value)), mpq_class(abs(operand))});
     };
     for (int steps = 1 + g.below(4); steps > 0; --steps) {
         const int op = g.below(4);
         if (g.below(6) == 0) {  // the running result is the operand too
-            c.tokens.emplace_back(kOps[op]);
+            c.add({kOps[op]});
             if (op != 3 || (floatMode && value != 0)) {  // an empty entry never divides
                 operate(op, mpq_class(value), mpq_class(bound));
             }
         }
-        c.tokens.emplace_back(kOps[op]);
+        c.add({kOps[op]});
         const mpq_class operand = g.number(c.tokens, 5, 4);
         operate(op, operand, floatMode ? mpq_class(kEps * abs(operand)) : mpq_class(0));
     }
-    c.tokens.emplace_back(g.below(4) == 0 ? kOps[g.below(4)] : "=");
-    c.truth = value;
-    c.allowed = bound;
-    c.real = floatMode;
+    c.add({g.below(4) == 0 ? kOps[g.below(4)] : "="});
     c.tolerance = floatMode ? 2e-18 : 0;
     return c;
 }
@@ -251,23 +239,21 @@ Case exactOperation(Generator& g) {
     Case c;
     if (g.below(2) == 0) {
         const mpq_class a = g.number(c.tokens, 1, 12);
-        c.tokens.emplace_back("x");
+        c.add({"x"});
         const mpq_class b = g.number(c.tokens, 1, 12);
-        c.tokens.emplace_back("=");
+        c.add({"="});
         c.truth = product(a, b);
         return c;
     }
     const int which = g.below(4);
     c.radix = kRadix[which];
-    c.tokens.emplace_back(kBases[which]);
+    c.add({kBases[which]});
     const int form = g.below(3);
     const mpq_class a =
         form == 2 ? mpq_class(1) : g.number(c.tokens, c.radix == 16 ? 27 : 29, 0, true, c.radix);
-    if (form != 2) {
-        c.tokens.emplace_back("/");
-    }
+    Generator::key(c.tokens, form != 2, "/");
     const mpq_class b = g.number(c.tokens, 12, 5, true, c.radix);
-    c.tokens.emplace_back(form == 2 ? "1/x" : form == 1 && c.radix == 10 ? "+" : "=");
+    c.add({form == 2 ? "1/x" : form == 1 && c.radix == 10 ? "+" : "="});
     c.truth = quotient19(a, b, c.radix);
     return c;
 }
@@ -277,15 +263,15 @@ Case percent(Generator& g) {
     Case c;
     const mpq_class a = g.number(c.tokens, 4, 2, false);
     const int op = g.below(3);
-    c.tokens.emplace_back(op == 0 ? "+" : op == 1 ? "-" : "x");
+    c.add({op == 0 ? "+" : op == 1 ? "-" : "x"});
     const mpq_class b = g.number(c.tokens, 2, 2, false);
     if (op == 2) {
-        c.tokens.insert(c.tokens.end(), {"=", "CE"});
+        c.add({"=", "CE"});
         const mpq_class p = g.number(c.tokens, 2, 1, false);
-        c.tokens.emplace_back("%");
+        c.add({"%"});
         c.truth = a * p / 100;
     } else {
-        c.tokens.insert(c.tokens.end(), {"%", "="});
+        c.add({"%", "="});
         c.truth = op == 0 ? mpq_class(a + a * b / 100) : mpq_class(a - a * b / 100);
     }
     return c;
@@ -297,43 +283,39 @@ Case afterChain(Generator& g) {
     const bool floatMode = g.floatMode(c.tokens);
     const mpq_class a = g.number(c.tokens, 3, 2, false);
     const bool divide = g.below(2) == 0;
-    c.tokens.emplace_back(divide ? "/" : "+");
+    c.add({divide ? "/" : "+"});
     const mpq_class b = g.number(c.tokens, 2, 1, false);
     const mpq_class first = divide ? mpq_class(a / b) : mpq_class(a + b);
     c.tolerance = 1e-17;
     switch (g.below(3)) {
         case 0: {
-            c.tokens.emplace_back("HYP");
+            c.add({"HYP"});
             const mpq_class h = g.number(c.tokens, 2, 1, false);
             c.truth = exactly(mpfr_sqrt, first * first + h * h);
             break;
         }
         case 1: {
-            c.tokens.emplace_back("x^N");
             const int n = 2 + g.below(3);
-            c.tokens.emplace_back(std::to_string(n));
+            c.add({"x^N", std::to_string(n)});
             c.truth = 1;
             for (int i = 0; i < n; ++i) {
                 c.truth *= first;
             }
             break;
         }
-        default: {
-            c.tokens.insert(c.tokens.end(), {divide ? "/" : "+", "MS"});
-            if (g.below(2) == 0) {
-                c.tokens.insert(c.tokens.end(), {"Clear", "MR"});
-                c.truth = first;
-            } else {  // the chain goes on from the stored result
-                c.tokens.emplace_back("x");
-                const mpq_class n = g.number(c.tokens, 2, 0);
-                c.truth = first * n;
-                c.allowed = divide ? mpq_class(abs(n) * place(10, -19)) : mpq_class(0);
-            }
+        default: {  // MS, then MR after Clear, or the chain goes on from the stored result
+            c.add({divide ? "/" : "+", "MS"});
+            const bool recalled = g.below(2) == 0;
+            c.add({recalled ? "Clear" : "x"});
+            const mpq_class n = recalled ? 1 : g.number(c.tokens, 2, 0);
+            Generator::key(c.tokens, recalled, "MR");
+            c.truth = first * n;
             c.tolerance = floatMode ? 1e-17 : 0;
-            c.allowed = divide && c.allowed == 0 ? place(10, -19) : c.allowed;
+            c.allowed =
+                divide ? mpq_class(std::max(mpq_class(1), mpq_class(abs(n))) * place(10, -19)) : 0;
         }
     }
-    c.tokens.emplace_back("=");
+    c.add({"="});
     return c;
 }
 
@@ -343,14 +325,13 @@ Case memoryAndPowers(Generator& g) {
     Case c;
     if (g.below(2) == 0) {
         c.truth = g.number(c.tokens, 12, 4);
-        c.tokens.emplace_back("MS");
+        c.add({"MS"});
         for (int i = 1 + g.below(3); i > 0; --i) {
             const mpq_class n = g.number(c.tokens, 12, 4);
-            const bool add = g.below(2) == 0;
-            c.tokens.emplace_back(add ? "M+" : "M-");
-            c.truth = add ? mpq_class(c.truth + n) : mpq_class(c.truth - n);
+            c.add({g.below(2) == 0 ? "M+" : "M-"});
+            c.truth += c.tokens.back() == "M+" ? n : mpq_class(-n);
         }
-        c.tokens.insert(c.tokens.end(), {"Clear", "MR"});
+        c.add({"Clear", "MR"});
         return c;
     }
     const int which = g.below(4);
@@ -358,13 +339,13 @@ Case memoryAndPowers(Generator& g) {
     const int key = g.below(3);  // x^N, 2^x, 10^x (ten to the x in Dec)
     const int base = key == 0 ? 2 + g.below(30) : key == 2 && radix == 10 ? 10 : 2;
     const int n = g.below(key == 0 ? 128 : 140);
-    c.tokens.emplace_back(kBases[which]);
+    c.add({kBases[which]});
     if (key == 0) {
-        Generator::digits(c.tokens, base, radix);
-        c.tokens.emplace_back("x^N");
+        Generator::type(c.tokens, mpz_class(base).get_str(radix));
+        c.add({"x^N"});
     }
-    Generator::digits(c.tokens, n, radix);
-    c.tokens.emplace_back(key == 0 ? "=" : base == 2 ? "2^x" : "10^x");
+    Generator::type(c.tokens, mpz_class(n).get_str(radix));
+    c.add({key == 0 ? "=" : base == 2 ? "2^x" : "10^x"});
     c.truth = mpq_class(power(base, n) % (mpz_class(1) << 128));
     return c;
 }
@@ -378,8 +359,8 @@ Case function(Generator& g) {
         const int f = g.below(3);
         const int pick = kAngles[g.below(14)];
         const mpq_class angle = pick == 90 && f == 2 ? 45 : pick;  // Tan 90 has no value
-        Generator::digits(c.tokens, angle.get_num(), 10);
-        c.tokens.emplace_back(f == 0 ? "Sin" : f == 1 ? "Cos" : "Tan");
+        Generator::type(c.tokens, angle.get_str());
+        c.add({f == 0 ? "Sin" : f == 1 ? "Cos" : "Tan"});
         const auto fn = f == 0 ? mpfr_sin : f == 1 ? mpfr_cos : mpfr_tan;
         c.truth = exactly(fn, angle * kDegree);
         if (g.below(2) == 0 && f != 2) {  // and back: Arc of the shown sine or cosine
@@ -388,10 +369,8 @@ Case function(Generator& g) {
             const bool negative = g.below(2) == 0;
             c.tokens = {"Arc"};
             Generator::type(c.tokens, x);
-            if (negative) {
-                c.tokens.emplace_back("+/-");
-            }
-            c.tokens.emplace_back(f == 0 ? "Sin" : "Cos");
+            Generator::key(c.tokens, negative, "+/-");
+            c.add({f == 0 ? "Sin" : "Cos"});
             const mpq_class v = negative ? mpq_class(-valueIn(x)) : valueIn(x);
             c.truth = mpq_class(exactly(f == 0 ? mpfr_asin : mpfr_acos, v) / kDegree);
         }
@@ -402,7 +381,7 @@ Case function(Generator& g) {
                                                  mpfr_exp2, mpfr_exp10, mpfr_exp};
     const int f = g.below(6);
     const mpq_class x = g.number(c.tokens, f >= 3 ? 0 : 4, 3, f >= 3);
-    c.tokens.emplace_back(kKeys[f]);
+    c.add({kKeys[f]});
     c.truth = f == 1 ? product(x, x) : exactly(kTrue[f], x);
     c.tolerance = f == 1 ? 0 : 2e-17;
     return c;
@@ -417,44 +396,39 @@ Case realInRadix(Generator& g) {
     c.radix = kRadix[which];
     c.real = true;
     const int form = g.below(3);
-    if (!g.floatMode(c.tokens) && form == 0) {
-        c.tokens.emplace_back("Float");
-    }
+    Generator::key(c.tokens, !g.floatMode(c.tokens) && form == 0, "Float");
     if (form == 0) {  // a product or quotient about as wide as 2^63 (in Bin as typing allows)
         const auto typed = [&](int length) {
             mpz_class n = 1 + g.below(c.radix - 1);
             for (int i = 1; i < length; ++i) {
                 n = n * c.radix + g.below(c.radix);
             }
-            Generator::digits(c.tokens, n, c.radix);
+            Generator::type(c.tokens, mpz_class(n).get_str(c.radix));
             return mpq_class(n);
         };
-        c.tokens.emplace_back(kBases[which]);
+        c.add({kBases[which]});
         const int wanted = c.radix == 2 ? 35 : c.radix == 8 ? 21 : c.radix == 16 ? 16 : 19;
         const bool times = g.below(2) == 0;
         const int length =
             times ? 1 + g.below(std::min(19, wanted - 3)) : std::min(19, wanted - g.below(3));
         const mpq_class a = typed(length);
-        c.tokens.emplace_back(times ? "x" : "/");
+        c.add({times ? "x" : "/"});
         const mpq_class b =
             typed(times ? std::clamp(wanted - length - 2 + g.below(5), 1, 16) : 1 + g.below(2));
-        c.tokens.emplace_back("=");
+        c.add({"="});
         c.truth = times ? mpq_class(a * b) : mpq_class(a / b);
         c.allowed = 3 * kEps * abs(c.truth);
     } else if (form == 1) {
         const mpq_class a = g.number(c.tokens, 18, 0, false);
-        c.tokens.insert(c.tokens.end(), {kBases[which], "sqrt"});
+        c.add({kBases[which], "sqrt"});
         c.truth = exactly(mpfr_sqrt, a);
         c.allowed = 2 * kEps * c.truth;
     } else {
-        c.tokens.insert(c.tokens.end(), {kBases[which], "pi"});
+        c.add({kBases[which], "pi"});
         const mpq_class pi = 4 * exactly(mpfr_atan, 1);
-        mpq_class times = 1;
-        if (g.below(2) == 0) {
-            c.tokens.emplace_back("x");
-            times = g.number(c.tokens, 4, 0, false, c.radix);
-            c.tokens.emplace_back("=");
-        }
+        const bool timesKey = Generator::key(c.tokens, g.below(2) == 0, "x");
+        const mpq_class times = timesKey ? g.number(c.tokens, 4, 0, false, c.radix) : 1;
+        Generator::key(c.tokens, timesKey, "=");
         c.truth = pi * times;
         c.allowed = times * lastPlace(pi, c.radix) + 2 * kEps * c.truth;
     }
@@ -468,7 +442,7 @@ Case realInRadix(Generator& g) {
 // base change, 2^63 and more too.
 Case readBack(Generator& g) {
     Case c;
-    c.tokens.emplace_back("Float");
+    c.add({"Float"});
     if (g.below(2) == 0) {
         std::string text;
         const int significant = g.below(4) == 0 ? 1 + g.below(9) : 10 + g.below(9);
@@ -484,26 +458,19 @@ Case readBack(Generator& g) {
             return c;
         }
         Generator::type(c.tokens, text);
-        if (g.below(4) == 0) {
-            c.tokens.emplace_back("+/-");
-            c.truth = -c.truth;
-        }
+        c.truth = Generator::key(c.tokens, g.below(4) == 0, "+/-") ? mpq_class(-c.truth) : c.truth;
         const Tokens after[] = {{}, {}, {"MS", "Clear", "MR"}, {"+", "0", "="}};
-        c.tokens.insert(c.tokens.end(), after[way].begin(), after[way].end());
+        c.add(after[way]);
         return c;
     }
     const int from = g.below(4);
     const bool recalled = g.below(2) == 0;
-    if (recalled) {
-        c.tokens.clear();
-    }
-    c.tokens.emplace_back(kBases[from]);
+    c.tokens.resize(recalled ? 0 : 1);  // a recalled number is typed in integer mode
+    c.add({kBases[from]});
     c.truth = g.number(c.tokens, recalled ? (from == 2 ? 27 : 33) : 18, 0, false, kRadix[from]);
-    if (recalled) {
-        c.tokens.insert(c.tokens.end(), {"MS", "Float", "MR"});
-    }
+    c.add(recalled ? Tokens{"MS", "Float", "MR"} : Tokens{});
     const int to = g.below(4);
-    c.tokens.emplace_back(kBases[to]);
+    c.add({kBases[to]});
     c.radix = kRadix[to];
     return c;
 }
@@ -532,35 +499,33 @@ Case baseChange(Generator& g) {
     };
     switch (form) {
         case 0:  // the first operand held: a OP Base [CE] b =, or a OP Base =
-            c.tokens.insert(c.tokens.end(), {kOps[op], base});
+            c.add({kOps[op], base});
             if (op < 2 && g.below(3) == 0) {
                 c.truth = apply(shown, shown);
             } else {
-                if (g.below(4) == 0) {
-                    c.tokens.emplace_back("CE");
-                }
+                Generator::key(c.tokens, g.below(4) == 0, "CE");
                 c.truth = apply(shown, operand());
             }
-            c.tokens.emplace_back("=");
+            c.add({"="});
             break;
         case 1:  // the current number: a Base OP b =
-            c.tokens.insert(c.tokens.end(), {base, kOps[op]});
+            c.add({base, kOps[op]});
             c.truth = apply(shown, operand());
-            c.tokens.emplace_back("=");
+            c.add({"="});
             break;
         case 2:  // the memory: a MS Clear Base MR OP b =, or a MS Base M+ (M-) MR
-            c.tokens.emplace_back("MS");
+            c.add({"MS"});
             if (g.below(2) == 0) {
-                c.tokens.insert(c.tokens.end(), {"Clear", base, "MR", kOps[op]});
+                c.add({"Clear", base, "MR", kOps[op]});
                 c.truth = apply(shown, operand());
-                c.tokens.emplace_back("=");
+                c.add({"="});
             } else {
-                c.tokens.insert(c.tokens.end(), {base, op % 2 == 0 ? "M+" : "M-", "MR"});
+                c.add({base, op % 2 == 0 ? "M+" : "M-", "MR"});
                 c.truth = op % 2 == 0 ? mpq_class(2 * shown) : mpq_class(0);
             }
             break;
         case 3:  // the real side of MS: a Base MS Float MR + 0 =
-            c.tokens.insert(c.tokens.end(), {base, "MS", "Float", "MR", "+", "0", "="});
+            c.add({base, "MS", "Float", "MR", "+", "0", "="});
             c.truth = shown;
             floatMode = !floatMode;
             break;
@@ -573,7 +538,7 @@ Case baseChange(Generator& g) {
                 c.tokens.insert(c.tokens.begin() + (floatMode ? 1 : 0), {std::to_string(b), "x^N"});
             }
             static const char* const kKeys[] = {"sqrt", "Sin", "=", "x^2"};
-            c.tokens.insert(c.tokens.end(), {base, kKeys[f]});
+            c.add({base, kKeys[f]});
             c.truth = f == 0   ? exactly(mpfr_sqrt, shown)
                       : f == 1 ? exactly(mpfr_sin, shown)
                       : f == 2 ? exactly(mpfr_exp, shown * exactly(mpfr_log, b))
@@ -592,17 +557,15 @@ Case baseChange(Generator& g) {
 }
 
 TEST(Truth, ShownNumbersAreTrue) {
-    const char* seedText = std::getenv("KORVO_TRUTH_SEED");
-    const char* countText = std::getenv("KORVO_TRUTH_COUNT");
-    const std::uint64_t seed =
-        seedText != nullptr ? std::strtoull(seedText, nullptr, 10) : 20261207;
-    const long count = countText != nullptr ? std::strtol(countText, nullptr, 10) : 10000;
+    const char* seed = std::getenv("KORVO_TRUTH_SEED");
+    const char* count = std::getenv("KORVO_TRUTH_COUNT");
+    Generator g(seed != nullptr ? std::strtoull(seed, nullptr, 10) : 20261207);
+    const long sequences = count != nullptr ? std::strtol(count, nullptr, 10) : 10000;
     static Case (*const kKinds[])(Generator&) = {
         chain,    chain,       afterChain, afterChain, percent,    exactOperation,
         function, realInRadix, readBack,   baseChange, baseChange, memoryAndPowers};
-    Generator g(seed);
     int failures = 0;
-    for (long i = 0; i < count && failures < 20; ++i) {
+    for (long i = 0; i < sequences && failures < 20; ++i) {
         const Case c = kKinds[g.below(std::size(kKinds))](g);
         korvo::CalculatorState s;
         korvo::HeadlessWindow ws;
