@@ -73,16 +73,19 @@ void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
     ws.focusMainWindow();
 }
 
-// Deg and Rad are plain check boxes: each only unchecks the other, so a
-// click on the checked one leaves both unchecked.
+// Deg and Rad are check boxes that act as one choice: the unit in force is
+// always the one shown checked, so a click on the checked one (which has
+// unchecked itself) checks it again.
 void degreesClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 1;
+    ws.setChecked(Switch::Degrees, true);
     ws.setChecked(Switch::Radians, false);
     ws.focusMainWindow();
 }
 
 void radiansClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 2;
+    ws.setChecked(Switch::Radians, true);
     ws.setChecked(Switch::Degrees, false);
     ws.focusMainWindow();
 }
