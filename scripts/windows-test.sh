@@ -4,16 +4,20 @@
 #   cases   every golden case of tests/cases/ through korvocalc-cli.exe, against
 #           the same expected output as the Linux build (x87 results included);
 #   window  korvocalc.exe under Xvfb, driven with xdotool and looked at from a
-#           second Wine process (tests/win32/windowprobe.cpp): the frame at 96
-#           and 144 dpi, a click computing, the keyboard (typing, shortcuts,
-#           presses and releases), tooltips, paste and its message, closing
-#           with exit code 0. What the keys compute is the golden cases' work.
+#           second Wine process (tests/win32/windowprobe.cpp): a click
+#           computing, the keyboard (typing, shortcuts, presses and releases),
+#           Tab through the named keys and Space, tooltips, paste and its
+#           message, closing with exit code 0; then at 96, 120, 144 and 192
+#           dpi the layout grown with the dpi: the client area, labels and
+#           entry unclipped, every key and its face at its place, the About
+#           box's texts whole. What the keys compute is the golden cases' work.
 #   scripts/windows-test.sh [cases|window]   (both when none is named)
+# KORVO_WINDOW_SHOTS=DIR keeps a screenshot of the window at each dpi there.
 # Every wait has a deadline, so the script never hangs.
 # shellcheck source-path=SCRIPTDIR source=common.sh
 source "$(dirname "$0")/common.sh"
 WANTED=${1:-cases window}
-korvo_install_missing wine wine64 xvfb xdotool xclip g++-mingw-w64-x86-64
+korvo_install_missing wine wine64 xvfb xdotool xclip imagemagick g++-mingw-w64-x86-64
 
 BUILD="$KORVO_ROOT/build-win32-x86_64"
 APP="$BUILD/win32/korvocalc.exe"
@@ -187,15 +191,125 @@ start_display() {
     export DISPLAY
 }
 
-# check_frame DPI: the whole layout fits the client area whatever the metrics.
+# scaled PIXELS DPI: a 96-dpi size at DPI, rounded as MulDiv rounds.
+scaled() { echo $((($1 * $2 + 48) / 96)); }
+
+# check_frame DPI: the window where it always opens, its client area the
+# 96-dpi one grown with the dpi (within a pixel), nothing clipped inside.
 check_frame() {
     echo "-- frame at $1 dpi"
-    local fact
+    local fact size width height
     probe window >"$WORK/window"
-    for fact in "caption=$CAPTION" "at=200,68" "client=[0-9]*,[0-9]* 454x219" "dpi=$1" \
-        "topmost=1 menu=1" "sizing-border=0 maximize-box=0 minimize-box=1 system-menu=1"; do
+    for fact in "caption=$CAPTION" "at=200,68" "dpi=$1" "topmost=1 menu=1" \
+        "sizing-border=0 maximize-box=0 minimize-box=1 system-menu=1"; do
         grep -qx -- "$fact" "$WORK/window" || fail "window: no '$fact' in: $(cat "$WORK/window")"
     done
+    size=$(sed -n 's/^client=[0-9]*,[0-9]* //p' "$WORK/window")
+    width=$((${size%x*} - $(scaled 454 "$1")))
+    height=$((${size#*x} - $(scaled 219 "$1")))
+    if [ "${width#-}" -gt 1 ] || [ "${height#-}" -gt 1 ]; then
+        fail "client area $size at $1 dpi, not 454x219 grown by $1/96"
+    fi
+    if probe layout | grep '^clipped=' >&2; then
+        fail "at $1 dpi the text of the controls above is cut"
+    fi
+}
+
+# check_keypad DPI: the 45 keys, named, each at its place grown with the
+# dpi (row by row from the top left, keys of 23x22 every 31 pixels, rows
+# every 29), and its face drawn there: each 16x15 face, 3 pixels in from its
+# key's corner, sampled back to 96 dpi is the 96-dpi window's face but for
+# the odd row or column a nearest-pixel scaling doubles.
+check_keypad() {
+    local index=0 left top right bottom x y width height name face differing
+    probe keys >"$WORK/keys"
+    [ "$(grep -c '^key=' "$WORK/keys")" -eq 45 ] || fail "at $1 dpi not 45 keys: $(cat "$WORK/keys")"
+    shoot "$1"
+    while IFS=', x' read -r x y width height name; do
+        left=$((178 + 31 * (index % 9)))
+        top=$((76 + 29 * (index / 9)))
+        right=$(scaled $((left + 23)) "$1")
+        bottom=$(scaled $((top + 22)) "$1")
+        [ "$x,$y ${width}x$height" = "$(scaled $left "$1"),$(scaled $top "$1") $((right - \
+            $(scaled $left "$1")))x$((bottom - $(scaled $top "$1")))" ] ||
+            fail "at $1 dpi key $index '$name' at $x,$y ${width}x$height"
+        [ -n "$name" ] || fail "key $index has no name"
+        face="$(($(scaled $((left + 19)) "$1") - $(scaled $((left + 3)) "$1")))x"
+        face+="$(($(scaled $((top + 18)) "$1") - $(scaled $((top + 3)) "$1")))"
+        face+="+$((CLIENT_X + $(scaled $((left + 3)) "$1")))+$((CLIENT_Y + $(scaled $((top + 3)) "$1")))"
+        convert "$WORK/screen.png" -crop "$face" +repage -sample '16x15!' "$WORK/face-$1-$index.png"
+        if [ "$1" -ne 96 ]; then
+            differing=$(compare -metric AE "$WORK/face-96-$index.png" "$WORK/face-$1-$index.png" \
+                null: 2>&1 || true)
+            [ "${differing%%.*}" -le 40 ] 2>/dev/null ||
+                fail "at $1 dpi the face of '$name' is not where it belongs ($differing pixels differ)"
+        fi
+        index=$((index + 1))
+    done < <(sed -n 's/^key=//p' "$WORK/keys")
+    for name in "0 Sine" "7 Square root" "31 Decimal point" "44 Hex digit F"; do
+        sed -n "$((${name%% *} + 1))p" "$WORK/keys" | grep -q " ${name#* }\$" ||
+            fail "key ${name%% *} is not named '${name#* }'"
+    done
+    [ "$(sed -n 's/^key=[^ ]* [^ ]* //p' "$WORK/keys" | sort -u | wc -l)" -eq 45 ] ||
+        fail "the keys' names are not all different"
+}
+
+# shoot DPI: the screen into screen.png; with KORVO_WINDOW_SHOTS set, the
+# window's client area into that folder too.
+shoot() {
+    local size
+    sleep 0.5  # the last paint settles
+    import -window root "$WORK/screen.png"
+    [ -n "${KORVO_WINDOW_SHOTS:-}" ] || return 0
+    size=$(sed -n 's/^client=[0-9]*,[0-9]* //p' "$WORK/window")
+    convert "$WORK/screen.png" -crop "$size+$CLIENT_X+$CLIENT_Y" +repage \
+        "$KORVO_WINDOW_SHOTS/windows-$1dpi.png"
+}
+
+# check_about DPI: every text of the About box shows whole inside it.
+check_about() {
+    click_window
+    keys alt+i a
+    wait_for "the About box opens at $1 dpi" 10 window_named "About Calculator" || return
+    probe about >"$WORK/about"
+    grep -q '^about-text=shown' "$WORK/about" || fail "no About text found: $(cat "$WORK/about")"
+    if grep '^about-text=hidden' "$WORK/about" >&2; then
+        fail "at $1 dpi an About text is hidden"
+    fi
+    keys Escape
+    wait_for "the About box closes" 10 no_window_named "About Calculator"
+}
+
+# The window at DPI from a fresh start, closed again with Alt+F4.
+check_dpi() {
+    set_registry 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$1"
+    launch || return
+    check_frame "$1"
+    check_keypad "$1"
+    check_about "$1"
+    click_window
+    keys alt+F4
+    wait_exit "Alt+F4 at $1 dpi"
+}
+
+# Tab marks Floating Point first, then the entry, the buttons and switches,
+# then the keys in reading order; Space presses the marked key at its
+# release, Shift+Tab goes back, a click marks nothing.
+check_tab() {
+    echo "-- Tab and Space"
+    click_clear
+    click_window
+    keys Tab
+    expect focus "focus=Floating Point" "the first Tab"
+    keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+    expect focus "focus=Sine" "thirteen Tabs"
+    keys Tab Tab Tab space
+    expect_entry 7 "Space on the marked Digit 7 key"
+    keys shift+Tab Tab Tab space
+    expect_entry 78 "Shift+Tab then Tab: the mark goes on from where it was"
+    click_clear
+    keys space
+    expect_entry "" "after a click Space presses nothing"
 }
 
 check_clicks() {
@@ -305,18 +419,16 @@ window_tests() {
         -Werror -static -o "$PROBE" "$KORVO_ROOT/tests/win32/windowprobe.cpp" -lgdi32 || exit 1
     start_display
     launch || return
-    check_frame 96
     check_clicks
     check_keyboard
+    check_tab
     check_tips
     check_paste
     check_closing
-    set_registry 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 144
-    launch || return
-    check_frame 144
-    click_window
-    keys alt+F4
-    wait_exit "Alt+F4 at 144 dpi"
+    local dpi
+    for dpi in 96 120 144 192; do
+        check_dpi "$dpi"
+    done
     timeout 60 "$WINESERVER" -w || true
 }
 

@@ -6,11 +6,14 @@
 #include <string>
 
 #include "state/fixedtexts.h"
+#include "win32/controls.h"
+#include "win32/dpi.h"
 #include "win32/keyrelease.h"
 #include "win32/mainwindow.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
 #include "win32/shortcuttips.h"
+#include "win32/tabring.h"
 
 namespace korvo::win32 {
 namespace {
@@ -19,10 +22,6 @@ constexpr const char* kClassName = "Calculator";
 constexpr const char* kCaption = " CALCULATOR V1.0 Written in Assembler";
 constexpr int kWindowX = 200;
 constexpr int kWindowY = 68;
-// The client area every control is laid out in; the frame around it takes
-// whatever the system's caption, menu and border metrics need.
-constexpr int kClientWidth = 454;
-constexpr int kClientHeight = 219;
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT kStartUpFailed = 1;
 
@@ -51,31 +50,21 @@ void registerMainWindowClass(Shell& sh) {
     }
 }
 
-// Grows or shrinks the frame by what the client area lacks or has in excess:
-// a menu bar can wrap to a second line, which no metric foretells.
-void fitClientArea(HWND window) {
-    RECT client{};
-    RECT frame{};
-    GetClientRect(window, &client);
-    GetWindowRect(window, &frame);
-    const int width = frame.right - frame.left + kClientWidth - client.right;
-    const int height = frame.bottom - frame.top + kClientHeight - client.bottom;
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void createMainWindow(Shell& sh) {
     sh.mainMenu = LoadMenuA(sh.appInstance, MAKEINTRESOURCEA(IDR_MAINMENU));
     // Fixed size: caption, system menu and minimize box, no sizing border;
-    // the outer size is the one that leaves the whole layout visible.
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
+    // the outer size is the one that leaves the whole layout visible at the
+    // dpi of the monitor the window opens on.
+    const int dpi = windowDpi(nullptr);
+    const RECT frame = frameForClient(
+        RECT{0, 0, scaled(kClientWidth, dpi), scaled(kClientHeight, dpi)}, kWindowStyle, true, dpi);
     sh.mainWindow = CreateWindowExA(0, kClassName, kCaption, kWindowStyle, kWindowX, kWindowY,
                                     frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                     sh.mainMenu, sh.appInstance, nullptr);
     if (sh.mainWindow == nullptr) {
         startUpFailed("The calculator's main window could not be created.");
     }
-    fitClientArea(sh.mainWindow);
+    fitMainWindow(sh);
     // Whatever show command the program was started with.
     ShowWindow(sh.mainWindow, SW_SHOWNORMAL);
     UpdateWindow(sh.mainWindow);
@@ -99,7 +88,7 @@ bool copiesWholeEntry(Shell& sh, const MSG& message) {
 
 [[noreturn]] void run() {
     Shell& sh = shell();
-    InitCommonControls();  // the toolbar class must exist before the keypad is built
+    InitCommonControls();  // the tooltip class must exist before the tips are made
     sh.appInstance = GetModuleHandleA(nullptr);
     registerMainWindowClass(sh);
     createMainWindow(sh);
@@ -107,6 +96,9 @@ bool copiesWholeEntry(Shell& sh, const MSG& message) {
 
     MSG& message = sh.currentMessage;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (tabRingMessage(sh, message)) {
+            continue;
+        }
         followKeyMessage(sh, message);
         if (copiesWholeEntry(sh, message)) {
             continue;
