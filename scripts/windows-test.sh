@@ -184,7 +184,7 @@ EOS
 }
 
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
     XVFB_PID=$!
     wait_for "Xvfb starts" 30 test -s "$WORK/display" || exit 1
     DISPLAY=":$(cat "$WORK/display")"
@@ -217,32 +217,32 @@ check_frame() {
 
 # check_keypad DPI: the 45 keys, named, each at its place grown with the
 # dpi (row by row from the top left, keys of 23x22 every 31 pixels, rows
-# every 29), and its face drawn there: each 16x15 face, 3 pixels in from its
-# key's corner, sampled back to 96 dpi is the 96-dpi window's face but for
-# the odd row or column a nearest-pixel scaling doubles.
+# every 29), and its face drawn there: the 96-dpi window's 16x15 face, 3
+# pixels in from its key's corner, grown to the dpi, is found in the
+# screenshot where it belongs, give or take a pixel of rounding.
 check_keypad() {
-    local index=0 left top right bottom x y width height name face differing
+    local index=0 left top x y width height name crops=() references=() face found
+    local margin=3
     probe keys >"$WORK/keys"
     [ "$(grep -c '^key=' "$WORK/keys")" -eq 45 ] || fail "at $1 dpi not 45 keys: $(cat "$WORK/keys")"
-    shoot "$1"
     while IFS=', x' read -r x y width height name; do
         left=$((178 + 31 * (index % 9)))
         top=$((76 + 29 * (index / 9)))
-        right=$(scaled $((left + 23)) "$1")
-        bottom=$(scaled $((top + 22)) "$1")
-        [ "$x,$y ${width}x$height" = "$(scaled $left "$1"),$(scaled $top "$1") $((right - \
-            $(scaled $left "$1")))x$((bottom - $(scaled $top "$1")))" ] ||
+        [ "$x,$y ${width}x$height" = "$(scaled $left "$1"),$(scaled $top "$1") $((\
+            $(scaled $((left + 23)) "$1") - $(scaled $left "$1")))x$((\
+            $(scaled $((top + 22)) "$1") - $(scaled $top "$1")))" ] ||
             fail "at $1 dpi key $index '$name' at $x,$y ${width}x$height"
-        [ -n "$name" ] || fail "key $index has no name"
-        face="$(($(scaled $((left + 19)) "$1") - $(scaled $((left + 3)) "$1")))x"
-        face+="$(($(scaled $((top + 18)) "$1") - $(scaled $((top + 3)) "$1")))"
-        face+="+$((CLIENT_X + $(scaled $((left + 3)) "$1")))+$((CLIENT_Y + $(scaled $((top + 3)) "$1")))"
-        convert "$WORK/screen.png" -crop "$face" +repage -sample '16x15!' "$WORK/face-$1-$index.png"
-        if [ "$1" -ne 96 ]; then
-            differing=$(compare -metric AE "$WORK/face-96-$index.png" "$WORK/face-$1-$index.png" \
-                null: 2>&1 || true)
-            [ "${differing%%.*}" -le 40 ] 2>/dev/null ||
-                fail "at $1 dpi the face of '$name' is not where it belongs ($differing pixels differ)"
+        width=$(($(scaled $((left + 19)) "$1") - $(scaled $((left + 3)) "$1")))
+        height=$(($(scaled $((top + 18)) "$1") - $(scaled $((top + 3)) "$1")))
+        x=$((CLIENT_X + $(scaled $((left + 3)) "$1")))
+        y=$((CLIENT_Y + $(scaled $((top + 3)) "$1")))
+        if [ "$1" -eq 96 ]; then
+            crops+=('(' mpr:screen -crop "16x15+$x+$y" +repage ')')
+        else
+            # The face's place with a margin around it, and the face grown.
+            crops+=('(' mpr:screen -crop "$((width + 2 * margin))x$((height + 2 * margin))+$((\
+                x - margin))+$((y - margin))" +repage ')')
+            references+=('(' "$WORK/face-96-$index.png" -sample "${width}x$height!" ')')
         fi
         index=$((index + 1))
     done < <(sed -n 's/^key=//p' "$WORK/keys")
@@ -252,6 +252,21 @@ check_keypad() {
     done
     [ "$(sed -n 's/^key=[^ ]* [^ ]* //p' "$WORK/keys" | sort -u | wc -l)" -eq 45 ] ||
         fail "the keys' names are not all different"
+    shoot "$1"
+    convert "$WORK/screen.png" -write mpr:screen +delete "${crops[@]}" +adjoin \
+        "$WORK/face-$1-%d.png"
+    [ "$1" -ne 96 ] || return 0
+    convert "${references[@]}" +adjoin "$WORK/grown-$1-%d.png"
+    for ((index = 0; index < 45; index++)); do
+        face="$WORK/face-$1-$index.png"
+        found=$(compare -metric RMSE -dissimilarity-threshold 1 -subimage-search "$face" \
+            "$WORK/grown-$1-$index.png" null: 2>&1 | sed -n 's/.*@ \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+        read -r x y <<<"${found:-99 99}"
+        if [ $((x - margin)) -lt -1 ] || [ $((x - margin)) -gt 1 ] || [ $((y - margin)) -lt -1 ] ||
+            [ $((y - margin)) -gt 1 ]; then
+            fail "at $1 dpi the face of key $index is ${found:-nowhere} off its place (by $margin $margin)"
+        fi
+    done
 }
 
 # shoot DPI: the screen into screen.png; with KORVO_WINDOW_SHOTS set, the
@@ -282,7 +297,10 @@ check_about() {
 
 # The window at DPI from a fresh start, closed again with Alt+F4.
 check_dpi() {
-    set_registry 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$1"
+    # Read by each process as it starts: no need to wait for the server to
+    # settle (it stays up for a minute after the last program ends).
+    timeout 60 "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" \
+        /f >/dev/null 2>&1
     launch || return
     check_frame "$1"
     check_keypad "$1"
@@ -379,6 +397,33 @@ check_tips() {
     expect tip "tip=Cosine (O)" "the Cos key's tooltip"
 }
 
+# A number longer than the panel: its lines end in a mark (drawn), each
+# line's tooltip is its whole text, and Ctrl+C copies a line Tab marked.
+# Deg clicked twice stays checked.
+check_readout() {
+    echo "-- readout lines and Deg"
+    local dec=340282366920938463463374607431768211455
+    click_clear
+    keys F5
+    typed "FFFFFFFFFFFFFFFFFFFFFFFFFFFF*10000+FFFF="
+    expect_entry FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF "the largest number, typed in Hex"
+    point 60 48
+    point 61 48
+    expect tip "tip=$dec" "the cut decimal line's tooltip"
+    put_clipboard stale
+    click_entry
+    keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+c
+    wait_for "Ctrl+C on the marked decimal line copies it whole" 10 clipboard_is "$dec"
+    keys Escape F6
+    click 188 61
+    click 188 61
+    expect entry "deg=1 rad=0" "Deg clicked twice"
+    click 231 61
+    expect entry "deg=0 rad=1" "Rad clicked"
+    keys F2
+    expect entry "deg=1 rad=0" "F2 back to degrees"
+}
+
 check_paste() {
     echo "-- paste"
     local sevens
@@ -423,6 +468,7 @@ window_tests() {
     check_keyboard
     check_tab
     check_tips
+    check_readout
     check_paste
     check_closing
     local dpi

@@ -11,6 +11,7 @@
 #include "win32/entryfieldproc.h"
 #include "win32/keypad.h"
 #include "win32/readoutdrawing.h"
+#include "win32/readoutlines.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
@@ -155,6 +156,7 @@ void createControls(Shell& shell, HWND mainWindow) {
 
     shell.readoutPanel = createControl(shell, mainWindow, kReadoutPanel);
     shell.readoutPanelBaseProc = subclassWindow(shell.readoutPanel, &readoutPanelProc);
+    createReadoutLines(shell);
     placeControls(shell);
 }
 

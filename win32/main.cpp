@@ -10,6 +10,7 @@
 #include "win32/dpi.h"
 #include "win32/keyrelease.h"
 #include "win32/mainwindow.h"
+#include "win32/readoutlines.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
 #include "win32/shortcuttips.h"
@@ -72,6 +73,7 @@ void createMainWindow(Shell& sh) {
     // Only now: under Wine an owned popup made before would keep the window
     // from becoming topmost.
     addSwitchTips(sh, sh.mainWindow);
+    addReadoutTips(sh);
 }
 
 // Ctrl+C with nothing selected copies the whole entry. The Edit menu's Copy
@@ -79,7 +81,10 @@ void createMainWindow(Shell& sh) {
 bool copiesWholeEntry(Shell& sh, const MSG& message) {
     const auto isDown = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
     if (message.message != WM_KEYDOWN || message.wParam != 'C' || !isDown(VK_CONTROL) ||
-        isDown(VK_MENU) || sh.window.hasSelection()) {
+        isDown(VK_MENU)) {
+        return false;
+    }
+    if (sh.window.hasSelection()) {
         return false;
     }
     sh.window.copyWholeEntry();

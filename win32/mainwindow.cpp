@@ -89,6 +89,7 @@ LRESULT dpiChanged(Shell& sh, HWND window, WPARAM wParam, LPARAM lParam) {
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     fitMainWindow(sh);
+    sh.window.placeReadoutLines();
     return 0;
 }
 

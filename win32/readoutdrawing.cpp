@@ -1,5 +1,6 @@
 #include "win32/readoutdrawing.h"
 
+#include <algorithm>
 #include <string>
 
 #include "readout/binarylines.h"
@@ -9,18 +10,28 @@
 namespace korvo::win32 {
 namespace {
 
+// The panel's frame: no text is drawn over it.
+constexpr int kFrameWidth = 3;
+
 RECT toRect(const PixelRect& rect, int dpi) {
     return RECT{scaled(rect.left, dpi), scaled(rect.top, dpi), scaled(rect.right, dpi),
                 scaled(rect.bottom, dpi)};
 }
 
+// Single line, left and top aligned, never wrapped. A number longer than
+// the panel ends in "..." after its last whole character inside the frame,
+// never in a digit cut in half.
 void drawLine(HDC dc, const PictureLine& line, int dpi) {
     RECT rect = toRect(line.rect, dpi);
-    // Single line, left and top aligned, never wrapped: a number longer than
-    // its place ends in "..." after its last whole character, never in a
-    // digit cut in half.
-    DrawTextA(dc, line.text.c_str(), static_cast<int>(line.text.size()), &rect,
-              DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    const int inside = scaled(kReadoutClientWidth - kFrameWidth, dpi);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, line.text.c_str(), static_cast<int>(line.text.size()), &size);
+    UINT format = DT_SINGLELINE | DT_NOPREFIX;
+    if (rect.left + size.cx > inside) {
+        rect.right = std::min<LONG>(rect.right, inside);
+        format |= DT_END_ELLIPSIS;
+    }
+    DrawTextA(dc, line.text.c_str(), static_cast<int>(line.text.size()), &rect, format);
 }
 
 HFONT createNumberFont(const PictureFont& font, int dpi) {

@@ -20,6 +20,8 @@ enum ModeRadio : std::size_t { kDeg, kRad, kDec, kHex, kOct, kBin, kModeRadioCou
 
 // The main window's controls besides the keypad and the readout panel.
 inline constexpr std::size_t kControlCount = 16;
+// The readout's number lines: Dec, Hex, Oct and the binary block.
+inline constexpr std::size_t kReadoutLineCount = 4;
 
 struct Shell {
     HINSTANCE appInstance = nullptr;
@@ -56,6 +58,9 @@ struct Shell {
     HWND heldStop = nullptr;
     HWND readoutPanel = nullptr;
     WNDPROC readoutPanelBaseProc = nullptr;
+    std::array<HWND, kReadoutLineCount> readoutLines{};  // Dec, Hex, Oct, Bin
+    WNDPROC readoutLineBaseProc = nullptr;
+    HWND readoutTips = nullptr;
 
     // The last key that went down: its character, if it brings one,
     // belongs to that key.

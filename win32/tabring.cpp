@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/readoutlines.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
@@ -16,6 +17,7 @@ std::vector<HWND> stops(const Shell& sh) {
                            sh.backSpaceButton, sh.clearEntryButton, sh.clearAllButton};
     ring.insert(ring.end(), sh.modeRadios.begin(), sh.modeRadios.end());
     ring.insert(ring.end(), sh.keys.begin(), sh.keys.end());
+    ring.insert(ring.end(), sh.readoutLines.begin(), sh.readoutLines.end());
     return ring;
 }
 
@@ -77,6 +79,12 @@ bool tabRingMessage(Shell& sh, const MSG& message) {
         return false;
     }
     const bool plain = !isDown(VK_CONTROL) && !isDown(VK_MENU);
+    // Ctrl+C on a marked readout line copies the line's whole text.
+    if (message.message == WM_KEYDOWN && message.wParam == 'C' && isDown(VK_CONTROL) &&
+        !isDown(VK_MENU) && isReadoutLine(sh, message.hwnd)) {
+        copyReadoutLine(sh, message.hwnd);
+        return true;
+    }
     if (message.wParam == VK_TAB && plain) {
         if (message.message == WM_KEYDOWN) {
             move(sh, isDown(VK_SHIFT) ? -1 : 1);

@@ -1,6 +1,7 @@
 // Tab and Shift+Tab move a focus mark through the window in reading order:
 // Floating Point, the entry, Arc, Back Space, CE, C, the angle and base
-// switches, then the 45 keys row by row. Space or Enter presses the marked
+// switches, the 45 keys row by row, then the readout's lines (Ctrl+C copies
+// the marked one). Space or Enter presses the marked
 // button or key at its release. Any other key goes to the calculator as
 // ever, and a click never marks anything.
 #pragma once

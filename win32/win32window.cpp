@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "win32/readoutdrawing.h"
+#include "win32/readoutlines.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
@@ -130,11 +131,18 @@ void Win32Window::showReadout(const ReadoutPicture& picture) {
     picture_ = picture;
     painted_ = true;
     drawReadout(shell_, picture_);
+    showReadoutLines(shell_, picture_);
 }
 
 void Win32Window::redrawReadout() {
     if (painted_) {
         drawReadout(shell_, picture_);
+    }
+}
+
+void Win32Window::placeReadoutLines() {
+    if (painted_) {
+        showReadoutLines(shell_, picture_);
     }
 }
 

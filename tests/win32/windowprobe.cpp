@@ -2,7 +2,7 @@
 // person would see, one fact a line, for scripts/windows-test.sh to compare:
 //   window    caption, outer rectangle, client origin and size, frame styles,
 //             topmost, menu, and the screen's dots per inch
-//   entry     the entry field's and the indicators' texts
+//   entry     the entry field's and the indicators' texts, Deg's and Rad's marks
 //   message   the text of an open "KORVO CALCULATOR" message box, if any
 //   tip       the text of the tooltip showing now, if any
 //   layout    every control's rectangle in the client area; "clipped=" for a
@@ -282,6 +282,10 @@ int main(int argc, char** argv) {
         std::printf("entry=%s\n", windowText(GetDlgItem(main, 44)).c_str());
         std::printf("memory=%s\n", windowText(GetDlgItem(main, 88)).c_str());
         std::printf("operator=%s\n", windowText(GetDlgItem(main, 89)).c_str());
+        const auto checked = [main](int id) {
+            return SendMessageA(GetDlgItem(main, id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        };
+        std::printf("deg=%d rad=%d\n", checked(19), checked(20));
     } else {
         std::fprintf(stderr,
                      "usage: windowprobe window|entry|message|tip|layout|keys|focus|about\n");
