@@ -264,7 +264,7 @@ check_keypad() {
         read -r x y <<<"${found:-99 99}"
         if [ $((x - margin)) -lt -1 ] || [ $((x - margin)) -gt 1 ] || [ $((y - margin)) -lt -1 ] ||
             [ $((y - margin)) -gt 1 ]; then
-            fail "at $1 dpi the face of key $index is ${found:-nowhere} off its place (by $margin $margin)"
+            fail "at $1 dpi the face of key $index is at ${found:-no} offset, not $margin $margin"
         fi
     done
 }
@@ -424,6 +424,19 @@ check_readout() {
     expect entry "deg=1 rad=0" "F2 back to degrees"
 }
 
+# Held down, Back Space repeats at the keyboard's rate; a held digit gives
+# one digit.
+check_repeat() {
+    echo "-- held keys"
+    click_clear
+    typed 123456789
+    expect_entry 123456789 "nine digits"
+    xdotool keydown BackSpace && sleep 1.5 && xdotool keyup BackSpace
+    expect_entry "" "Back Space held for 1.5 seconds"
+    xdotool keydown 3 && sleep 1.5 && xdotool keyup 3
+    expect_entry 3 "3 held for 1.5 seconds"
+}
+
 check_paste() {
     echo "-- paste"
     local sevens
@@ -469,6 +482,7 @@ window_tests() {
     check_tab
     check_tips
     check_readout
+    check_repeat
     check_paste
     check_closing
     local dpi
