@@ -398,7 +398,8 @@ check_tips() {
 }
 
 # A number longer than the panel: its lines end in a mark (drawn), each
-# line's tooltip is its whole text, and Ctrl+C copies a line Tab marked.
+# line's tooltip is its whole text, its context menu's Copy and Ctrl+C on a
+# line Tab marked copy it.
 # Deg clicked twice stays checked.
 check_readout() {
     echo "-- readout lines and Deg"
@@ -410,6 +411,9 @@ check_readout() {
     point 60 48
     point 61 48
     expect tip "tip=$dec" "the cut decimal line's tooltip"
+    put_clipboard stale
+    xdotool click 3 && keys c
+    wait_for "the decimal line's context menu Copy copies it whole" 10 clipboard_is "$dec"
     put_clipboard stale
     click_entry
     keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+c

@@ -5,8 +5,8 @@
 //   entry     the entry field's and the indicators' texts, Deg's and Rad's marks
 //   message   the text of an open "KORVO CALCULATOR" message box, if any
 //   tip       the text of the tooltip showing now, if any
-//   layout    every control's rectangle in the client area; "clipped=" for a
-//             label whose text does not fit its control, the entry's too
+//   layout    "clipped=" for a label whose text does not fit its control, and
+//             for the entry if its digits do not
 //   keys      each keypad key's name and rectangle, in the window's order
 //   focus     the name of the control that has the keyboard focus
 //   about     whether each text of the open About box fits inside the box
@@ -138,12 +138,8 @@ bool textClipped(HGDIOBJ font, const std::string& text, int width, int height) {
 void printLayout(HWND main, int dpi) {
     for (HWND control = GetWindow(main, GW_CHILD); control != nullptr;
          control = GetWindow(control, GW_HWNDNEXT)) {
-        const RECT r = rectIn(main, control);
         const std::string text = windowText(control);
         const auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
-        std::printf("control=%d %s %ld,%ld %ldx%ld %s\n", GetDlgCtrlID(control),
-                    className(control).c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top,
-                    text.c_str());
         const DWORD type = style & BS_TYPEMASK;
         // The entry's height, and every label.
         const bool edit = GetDlgCtrlID(control) == 44;
