@@ -13,8 +13,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Scientific calculator with a four-base re
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
 if(WIN32)
-  # The zip holds the programs, the README and the licence side by side.
-  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+  # The zip holds the programs, a README for Windows users and the licence
+  # side by side, named so that Windows opens them with a double click.
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/windows-readme.txt DESTINATION . RENAME README.txt)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(KORVO_WINDOWS_ARCH win64)
   else()

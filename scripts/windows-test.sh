@@ -4,16 +4,20 @@
 #   cases   every golden case of tests/cases/ through korvocalc-cli.exe, against
 #           the same expected output as the Linux build (x87 results included);
 #   window  korvocalc.exe under Xvfb, driven with xdotool and looked at from a
-#           second Wine process (tests/win32/windowprobe.cpp): the frame at 96
-#           and 144 dpi, a click computing, the keyboard (typing, shortcuts,
-#           presses and releases), tooltips, paste and its message, closing
-#           with exit code 0. What the keys compute is the golden cases' work.
+#           second Wine process (tests/win32/windowprobe.cpp): a click
+#           computing, the keyboard (typing, shortcuts, presses and releases),
+#           Tab through the named keys and Space, tooltips, paste and its
+#           message, closing with exit code 0; then at 96, 120, 144 and 192
+#           dpi the layout grown with the dpi: the client area, labels and
+#           entry unclipped, every key and its face at its place, the About
+#           box's texts whole. What the keys compute is the golden cases' work.
 #   scripts/windows-test.sh [cases|window]   (both when none is named)
+# KORVO_WINDOW_SHOTS=DIR keeps a screenshot of the window at each dpi there.
 # Every wait has a deadline, so the script never hangs.
 # shellcheck source-path=SCRIPTDIR source=common.sh
 source "$(dirname "$0")/common.sh"
 WANTED=${1:-cases window}
-korvo_install_missing wine wine64 xvfb xdotool xclip g++-mingw-w64-x86-64
+korvo_install_missing wine wine64 xvfb xdotool xclip imagemagick g++-mingw-w64-x86-64
 
 BUILD="$KORVO_ROOT/build-win32-x86_64"
 APP="$BUILD/win32/korvocalc.exe"
@@ -180,22 +184,150 @@ EOS
 }
 
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
     XVFB_PID=$!
     wait_for "Xvfb starts" 30 test -s "$WORK/display" || exit 1
     DISPLAY=":$(cat "$WORK/display")"
     export DISPLAY
 }
 
-# check_frame DPI: the whole layout fits the client area whatever the metrics.
+# scaled PIXELS DPI: a 96-dpi size at DPI, rounded as MulDiv rounds.
+scaled() { echo $((($1 * $2 + 48) / 96)); }
+
+# check_frame DPI: the window where it always opens, its client area the
+# 96-dpi one grown with the dpi (within a pixel), nothing clipped inside.
 check_frame() {
     echo "-- frame at $1 dpi"
-    local fact
+    local fact size width height
     probe window >"$WORK/window"
-    for fact in "caption=$CAPTION" "at=200,68" "client=[0-9]*,[0-9]* 454x219" "dpi=$1" \
-        "topmost=1 menu=1" "sizing-border=0 maximize-box=0 minimize-box=1 system-menu=1"; do
+    for fact in "caption=$CAPTION" "at=200,68" "dpi=$1" "topmost=1 menu=1" \
+        "sizing-border=0 maximize-box=0 minimize-box=1 system-menu=1"; do
         grep -qx -- "$fact" "$WORK/window" || fail "window: no '$fact' in: $(cat "$WORK/window")"
     done
+    size=$(sed -n 's/^client=[0-9]*,[0-9]* //p' "$WORK/window")
+    width=$((${size%x*} - $(scaled 454 "$1")))
+    height=$((${size#*x} - $(scaled 219 "$1")))
+    if [ "${width#-}" -gt 1 ] || [ "${height#-}" -gt 1 ]; then
+        fail "client area $size at $1 dpi, not 454x219 grown by $1/96"
+    fi
+    if probe layout | grep '^clipped=' >&2; then
+        fail "at $1 dpi the text of the controls above is cut"
+    fi
+}
+
+# check_keypad DPI: the 45 keys, named, each at its place grown with the
+# dpi (row by row from the top left, keys of 23x22 every 31 pixels, rows
+# every 29), and its face drawn there: the 96-dpi window's 16x15 face, 3
+# pixels in from its key's corner, grown to the dpi, is found in the
+# screenshot where it belongs, give or take a pixel of rounding.
+check_keypad() {
+    local index=0 left top x y width height name crops=() references=() face found
+    local margin=3
+    probe keys >"$WORK/keys"
+    [ "$(grep -c '^key=' "$WORK/keys")" -eq 45 ] || fail "at $1 dpi not 45 keys: $(cat "$WORK/keys")"
+    while IFS=', x' read -r x y width height name; do
+        left=$((178 + 31 * (index % 9)))
+        top=$((76 + 29 * (index / 9)))
+        [ "$x,$y ${width}x$height" = "$(scaled $left "$1"),$(scaled $top "$1") $((\
+            $(scaled $((left + 23)) "$1") - $(scaled $left "$1")))x$((\
+            $(scaled $((top + 22)) "$1") - $(scaled $top "$1")))" ] ||
+            fail "at $1 dpi key $index '$name' at $x,$y ${width}x$height"
+        width=$(($(scaled $((left + 19)) "$1") - $(scaled $((left + 3)) "$1")))
+        height=$(($(scaled $((top + 18)) "$1") - $(scaled $((top + 3)) "$1")))
+        x=$((CLIENT_X + $(scaled $((left + 3)) "$1")))
+        y=$((CLIENT_Y + $(scaled $((top + 3)) "$1")))
+        if [ "$1" -eq 96 ]; then
+            crops+=('(' mpr:screen -crop "16x15+$x+$y" +repage ')')
+        else
+            # The face's place with a margin around it, and the face grown.
+            crops+=('(' mpr:screen -crop "$((width + 2 * margin))x$((height + 2 * margin))+$((\
+                x - margin))+$((y - margin))" +repage ')')
+            references+=('(' "$WORK/face-96-$index.png" -sample "${width}x$height!" ')')
+        fi
+        index=$((index + 1))
+    done < <(sed -n 's/^key=//p' "$WORK/keys")
+    for name in "0 Sine" "7 Square root" "31 Decimal point" "44 Hex digit F"; do
+        sed -n "$((${name%% *} + 1))p" "$WORK/keys" | grep -q " ${name#* }\$" ||
+            fail "key ${name%% *} is not named '${name#* }'"
+    done
+    [ "$(sed -n 's/^key=[^ ]* [^ ]* //p' "$WORK/keys" | sort -u | wc -l)" -eq 45 ] ||
+        fail "the keys' names are not all different"
+    shoot "$1"
+    convert "$WORK/screen.png" -write mpr:screen +delete "${crops[@]}" +adjoin \
+        "$WORK/face-$1-%d.png"
+    [ "$1" -ne 96 ] || return 0
+    convert "${references[@]}" +adjoin "$WORK/grown-$1-%d.png"
+    for ((index = 0; index < 45; index++)); do
+        face="$WORK/face-$1-$index.png"
+        found=$(compare -metric RMSE -dissimilarity-threshold 1 -subimage-search "$face" \
+            "$WORK/grown-$1-$index.png" null: 2>&1 | sed -n 's/.*@ \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+        read -r x y <<<"${found:-99 99}"
+        if [ $((x - margin)) -lt -1 ] || [ $((x - margin)) -gt 1 ] || [ $((y - margin)) -lt -1 ] ||
+            [ $((y - margin)) -gt 1 ]; then
+            fail "at $1 dpi the face of key $index is at ${found:-no} offset, not $margin $margin"
+        fi
+    done
+}
+
+# shoot DPI: the screen into screen.png; with KORVO_WINDOW_SHOTS set, the
+# window's client area into that folder too.
+shoot() {
+    local size
+    sleep 0.5  # the last paint settles
+    import -window root "$WORK/screen.png"
+    [ -n "${KORVO_WINDOW_SHOTS:-}" ] || return 0
+    size=$(sed -n 's/^client=[0-9]*,[0-9]* //p' "$WORK/window")
+    convert "$WORK/screen.png" -crop "$size+$CLIENT_X+$CLIENT_Y" +repage \
+        "$KORVO_WINDOW_SHOTS/windows-$1dpi.png"
+}
+
+# check_about DPI: every text of the About box shows whole inside it.
+check_about() {
+    click_window
+    keys alt+i a
+    wait_for "the About box opens at $1 dpi" 10 window_named "About Calculator" || return
+    probe about >"$WORK/about"
+    grep -q '^about-text=shown' "$WORK/about" || fail "no About text found: $(cat "$WORK/about")"
+    if grep '^about-text=hidden' "$WORK/about" >&2; then
+        fail "at $1 dpi an About text is hidden"
+    fi
+    keys Escape
+    wait_for "the About box closes" 10 no_window_named "About Calculator"
+}
+
+# The window at DPI from a fresh start, closed again with Alt+F4.
+check_dpi() {
+    # Read by each process as it starts: no need to wait for the server to
+    # settle (it stays up for a minute after the last program ends).
+    timeout 60 "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" \
+        /f >/dev/null 2>&1
+    launch || return
+    check_frame "$1"
+    check_keypad "$1"
+    check_about "$1"
+    click_window
+    keys alt+F4
+    wait_exit "Alt+F4 at $1 dpi"
+}
+
+# Tab marks Floating Point first, then the entry, the buttons and switches,
+# then the keys in reading order; Space presses the marked key at its
+# release, Shift+Tab goes back, a click marks nothing.
+check_tab() {
+    echo "-- Tab and Space"
+    click_clear
+    click_window
+    keys Tab
+    expect focus "focus=Floating Point" "the first Tab"
+    keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+    expect focus "focus=Sine" "thirteen Tabs"
+    keys Tab Tab Tab space
+    expect_entry 7 "Space on the marked Digit 7 key"
+    keys shift+Tab Tab Tab space
+    expect_entry 78 "Shift+Tab then Tab: the mark goes on from where it was"
+    click_clear
+    keys space
+    expect_entry "" "after a click Space presses nothing"
 }
 
 check_clicks() {
@@ -265,6 +397,50 @@ check_tips() {
     expect tip "tip=Cosine (O)" "the Cos key's tooltip"
 }
 
+# A number longer than the panel: its lines end in a mark (drawn), each
+# line's tooltip is its whole text, its context menu's Copy and Ctrl+C on a
+# line Tab marked copy it.
+# Deg clicked twice stays checked.
+check_readout() {
+    echo "-- readout lines and Deg"
+    local dec=340282366920938463463374607431768211455
+    click_clear
+    keys F5
+    typed "FFFFFFFFFFFFFFFFFFFFFFFFFFFF*10000+FFFF="
+    expect_entry FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF "the largest number, typed in Hex"
+    point 60 48
+    point 61 48
+    expect tip "tip=$dec" "the cut decimal line's tooltip"
+    put_clipboard stale
+    xdotool click 3 && keys c
+    wait_for "the decimal line's context menu Copy copies it whole" 10 clipboard_is "$dec"
+    put_clipboard stale
+    click_entry
+    keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+c
+    wait_for "Ctrl+C on the marked decimal line copies it whole" 10 clipboard_is "$dec"
+    keys Escape F6
+    click 188 61
+    click 188 61
+    expect entry "deg=1 rad=0" "Deg clicked twice"
+    click 231 61
+    expect entry "deg=0 rad=1" "Rad clicked"
+    keys F2
+    expect entry "deg=1 rad=0" "F2 back to degrees"
+}
+
+# Held down, Back Space repeats at the keyboard's rate; a held digit gives
+# one digit.
+check_repeat() {
+    echo "-- held keys"
+    click_clear
+    typed 123456789
+    expect_entry 123456789 "nine digits"
+    xdotool keydown BackSpace && sleep 1.5 && xdotool keyup BackSpace
+    expect_entry "" "Back Space held for 1.5 seconds"
+    xdotool keydown 3 && sleep 1.5 && xdotool keyup 3
+    expect_entry 3 "3 held for 1.5 seconds"
+}
+
 check_paste() {
     echo "-- paste"
     local sevens
@@ -309,18 +485,18 @@ window_tests() {
         -Werror -static -o "$PROBE" "$KORVO_ROOT/tests/win32/windowprobe.cpp" -lgdi32 || exit 1
     start_display
     launch || return
-    check_frame 96
     check_clicks
     check_keyboard
+    check_tab
     check_tips
+    check_readout
+    check_repeat
     check_paste
     check_closing
-    set_registry 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 144
-    launch || return
-    check_frame 144
-    click_window
-    keys alt+F4
-    wait_exit "Alt+F4 at 144 dpi"
+    local dpi
+    for dpi in 96 120 144 192; do
+        check_dpi "$dpi"
+    done
     timeout 60 "$WINESERVER" -w || true
 }
 

@@ -1,105 +1,165 @@
 #include "win32/keypad.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
-#include <array>
-#include <cstdint>
+#include <cstddef>
 
-#include "calc/commandids.h"
-#include "calc/dispatcher.h"
+#include "calc/keypad.h"
 #include "win32/childwindows.h"
+#include "win32/dpi.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
-#include "win32/shortcuttips.h"
 
 namespace korvo::win32 {
 namespace {
 
-constexpr int kKeysPerRow = 9;
-constexpr int kEntriesPerRow = 2 * kKeysPerRow - 1;  // a separator between neighbours
+// At 96 dpi: rows every 29 pixels from y 74, keys of 23 x 22 every 31
+// pixels from x 178; the 16 x 15 face stands 3 pixels in from the key's
+// left and top edges.
+constexpr int kKeypadLeft = 178;
+constexpr int kKeypadTop = 74;
+constexpr int kRowPitch = 29;
+constexpr int kKeyPitch = 31;
+constexpr int kKeyLeft = 0;
+constexpr int kKeyTop = 2;
+constexpr int kKeyWidth = 23;
+constexpr int kKeyHeight = 22;
+constexpr int kFaceLeft = 3;
+constexpr int kFaceTop = 3;
+constexpr int kFaceWidth = 16;
+constexpr int kFaceHeight = 15;
+constexpr int kMarkInset = 2;
 
-struct KeypadRow {
-    int bitmapId = 0;
-    std::array<TBBUTTON, kEntriesPerRow> buttons{};
-};
+constexpr std::array<int, kKeypadRows> kFaceBitmaps{
+    IDB_KEYPAD_ROW1, IDB_KEYPAD_ROW2, IDB_KEYPAD_ROW3, IDB_KEYPAD_ROW4, IDB_KEYPAD_ROW5};
 
-// Key entries and separators alternate; image i of the row's bitmap is the
-// face of the key in column i + 1.
-constexpr KeypadRow keypadRow(int bitmapId, const std::array<std::uint32_t, kKeysPerRow>& ids) {
-    KeypadRow row;
-    row.bitmapId = bitmapId;
-    for (int entry = 0; entry < kEntriesPerRow; ++entry) {
-        TBBUTTON& button = row.buttons.at(static_cast<std::size_t>(entry));
-        button.fsState = TBSTATE_ENABLED;
-        if (entry % 2 == 0) {
-            button.iBitmap = entry / 2;
-            button.idCommand = static_cast<int>(ids.at(static_cast<std::size_t>(entry / 2)));
-            button.fsStyle = TBSTYLE_BUTTON;
-        } else {
-            button.fsStyle = TBSTYLE_SEP;
+const KeypadKey* keyOf(const Shell& sh, HWND window) {
+    for (std::size_t i = 0; i < sh.keys.size(); ++i) {
+        if (sh.keys.at(i) == window) {
+            return &keypadKeys().at(i);
         }
     }
-    return row;
+    return nullptr;
 }
 
-namespace key = korvo::cmd;
+bool pressed(HWND key) {
+    return (SendMessageA(key, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
 
-constexpr std::array<KeypadRow, 5> keypadRows{
-    keypadRow(IDB_KEYPAD_ROW1,
-              {key::kSin, key::kCot, key::kMemoryClear, key::kDigit0 + 7, key::kDigit0 + 8,
-               key::kDigit0 + 9, key::kAdd, key::kSquareRoot, key::kHypotenuse}),
-    keypadRow(IDB_KEYPAD_ROW2,
-              {key::kCos, key::kLog, key::kMemoryRecall, key::kDigit0 + 4, key::kDigit0 + 5,
-               key::kDigit0 + 6, key::kSubtract, key::kPercent, key::kReciprocal}),
-    keypadRow(IDB_KEYPAD_ROW3,
-              {key::kTan, key::kTwoToX, key::kMemoryStore, key::kDigit0 + 1, key::kDigit0 + 2,
-               key::kDigit0 + 3, key::kMultiply, key::kSquare, key::kPower}),
-    keypadRow(IDB_KEYPAD_ROW4, {key::kCsc, key::kTenToX, key::kMemoryAdd, key::kDigit0, key::kPoint,
-                                key::kEquals, key::kDivide, key::kSign, key::kPi}),
-    keypadRow(IDB_KEYPAD_ROW5,
-              {key::kSec, key::kEToX, key::kMemorySubtract, key::kDigit0 + 10, key::kDigit0 + 11,
-               key::kDigit0 + 12, key::kDigit0 + 13, key::kDigit0 + 14, key::kDigitF}),
-};
+void setPressed(HWND key, bool down) {
+    if (pressed(key) != down) {
+        SendMessageA(key, BM_SETSTATE, down ? TRUE : FALSE, 0);
+    }
+}
 
-constexpr int kPanelX = 178;
-constexpr int kPanelTop = 74;
-constexpr int kRowPitch = 29;
-constexpr int kPanelWidth = 272;
-constexpr int kPanelHeight = 24;
-constexpr int kPanelId = 1;  // all five share it
-constexpr int kKeySize = 16;
+bool inside(HWND key, LPARAM point) {
+    RECT rect{};
+    GetClientRect(key, &rect);
+    const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    return PtInRect(&rect, at) != FALSE;
+}
+
+// The button's own mouse handling takes the focus; a key is pressed here
+// instead, and its command goes to the main window at the release over it.
+LRESULT CALLBACK keyProc(HWND key, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Shell& sh = shell();
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            SetCapture(key);
+            setPressed(key, true);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (GetCapture() == key) {
+                setPressed(key, inside(key, lParam));
+            }
+            return 0;
+        case WM_LBUTTONUP:
+            if (GetCapture() == key) {
+                const bool click = inside(key, lParam);
+                ReleaseCapture();
+                setPressed(key, false);
+                if (click) {
+                    SendMessageA(GetParent(key), WM_COMMAND,
+                                 MAKEWPARAM(GetDlgCtrlID(key), BN_CLICKED),
+                                 reinterpret_cast<LPARAM>(key));
+                }
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            setPressed(key, false);
+            return 0;
+        default:
+            return CallWindowProcA(sh.keyBaseProc, key, message, wParam, lParam);
+    }
+}
 
 }  // namespace
 
 void createKeypad(Shell& shell, HWND mainWindow) {
-    int top = kPanelTop;
-    for (const KeypadRow& row : keypadRows) {
-        HWND panel = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE, kPanelX, top,
-                                     kPanelWidth, kPanelHeight, mainWindow, childId(kPanelId),
-                                     shell.appInstance, nullptr);
-        shell.keypadPanel = panel;
-        // The panels share one class, so the procedure replaced is the same
-        // for all five.
-        shell.keypadPanelBaseProc = subclassWindow(panel, &keypadPanelProc);
-        CreateToolbarEx(panel, WS_CHILD | WS_VISIBLE | CCS_NODIVIDER | TBSTYLE_TOOLTIPS,
-                        static_cast<UINT>(row.bitmapId), kKeysPerRow, shell.appInstance,
-                        static_cast<UINT_PTR>(row.bitmapId), row.buttons.data(), kEntriesPerRow,
-                        kKeySize, kKeySize, kKeySize, kKeySize, sizeof(TBBUTTON));
-        top += kRowPitch;
+    for (std::size_t row = 0; row < shell.keyFaces.size(); ++row) {
+        // The faces' greys, black and white in the system's button colours.
+        shell.keyFaces.at(row) =
+            CreateMappedBitmap(shell.appInstance, kFaceBitmaps.at(row), 0, nullptr, 0);
+    }
+    for (std::size_t i = 0; i < keypadKeys().size(); ++i) {
+        const KeypadKey& k = keypadKeys().at(i);
+        const std::string name(k.name);
+        HWND key = CreateWindowExA(0, "BUTTON", name.c_str(), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
+                                   0, 0, 0, 0, mainWindow, childId(static_cast<int>(k.commandId)),
+                                   shell.appInstance, nullptr);
+        shell.keys.at(i) = key;
+        // The keys share one class, so the procedure replaced is the same for all.
+        shell.keyBaseProc = subclassWindow(key, &keyProc);
+    }
+    placeKeypad(shell);
+}
+
+void placeKeypad(const Shell& shell) {
+    for (std::size_t i = 0; i < keypadKeys().size(); ++i) {
+        const KeypadKey& k = keypadKeys().at(i);
+        const int x = kKeypadLeft + kKeyPitch * k.column + kKeyLeft;
+        const int y = kKeypadTop + kRowPitch * k.row + kKeyTop;
+        const int dpi = shell.dpi;
+        // Both corners scaled: neighbours never overlap nor drift apart.
+        const int left = scaled(x, dpi);
+        const int top = scaled(y, dpi);
+        SetWindowPos(shell.keys.at(i), nullptr, left, top, scaled(x + kKeyWidth, dpi) - left,
+                     scaled(y + kKeyHeight, dpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
-LRESULT CALLBACK keypadPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
-    Shell& sh = shell();
-    if (message == WM_COMMAND) {
-        dispatchKeypadCommand(sh.calculator, sh.window, LOWORD(wParam));
+bool drawKey(const Shell& shell, const DRAWITEMSTRUCT& item) {
+    const KeypadKey* k = keyOf(shell, item.hwndItem);
+    if (k == nullptr) {
+        return false;
     }
-    // WM_NOTIFY's lParam is the notification's header.
-    // NOLINTNEXTLINE(performance-no-int-to-ptr)
-    if (message == WM_NOTIFY && answerKeypadTip(reinterpret_cast<NMHDR*>(lParam))) {
-        return 0;
+    const int dpi = shell.dpi;
+    HDC dc = item.hDC;
+    RECT frame = item.rcItem;
+    const bool down = (item.itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(dc, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+
+    // The face moves a pixel down and right while pressed, as a button's label does.
+    const int shift = down ? scaled(1, dpi) : 0;
+    HDC faces = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(faces, shell.keyFaces.at(static_cast<std::size_t>(k->row)));
+    SetStretchBltMode(dc, COLORONCOLOR);  // each face pixel a block, never a blend
+    StretchBlt(dc, item.rcItem.left + scaled(kFaceLeft, dpi) + shift,
+               item.rcItem.top + scaled(kFaceTop, dpi) + shift, scaled(kFaceWidth, dpi),
+               scaled(kFaceHeight, dpi), faces, kFaceWidth * k->column, 0, kFaceWidth, kFaceHeight,
+               SRCCOPY);
+    SelectObject(faces, previous);
+    DeleteDC(faces);
+
+    if (shell.marked && GetFocus() == item.hwndItem) {
+        RECT mark = item.rcItem;
+        const int inset = scaled(kMarkInset, dpi);
+        InflateRect(&mark, -inset, -inset);
+        DrawFocusRect(dc, &mark);
     }
-    return CallWindowProcA(sh.keypadPanelBaseProc, panel, message, wParam, lParam);
+    return true;
 }
 
 }  // namespace korvo::win32

@@ -2,6 +2,7 @@
 
 #include "calc/entryfield.h"
 #include "calc/shortcuts.h"
+#include "win32/readoutlines.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
@@ -29,10 +30,12 @@ std::uint32_t physicalKey(WPARAM virtualKey, LPARAM keyData) {
     return scan != 0 ? (kScanFlag | scan) : static_cast<std::uint32_t>(virtualKey);
 }
 
-// One of the main window's buttons or check boxes (the entry field and the
-// keypad panels take no key of their own).
+// One of the main window's buttons, keys or check boxes, or a readout line
+// (the entry field takes its keys itself).
 bool isSwitch(const Shell& sh, HWND window) {
-    return window != sh.mainWindow && window != sh.entryField && GetParent(window) == sh.mainWindow;
+    return (window != sh.mainWindow && window != sh.entryField &&
+            GetParent(window) == sh.mainWindow) ||
+           isReadoutLine(sh, window);
 }
 
 }  // namespace

@@ -7,11 +7,15 @@
 
 #include "calc/clearall.h"
 #include "state/fixedtexts.h"
+#include "win32/controls.h"
+#include "win32/dpi.h"
 #include "win32/keyrelease.h"
 #include "win32/mainwindow.h"
+#include "win32/readoutlines.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
 #include "win32/shortcuttips.h"
+#include "win32/tabring.h"
 
 namespace korvo::win32 {
 namespace {
@@ -20,10 +24,6 @@ constexpr const char* kClassName = "Calculator";
 constexpr const char* kCaption = " CALCULATOR V1.0 Written in Assembler";
 constexpr int kWindowX = 200;
 constexpr int kWindowY = 68;
-// The client area every control is laid out in; the frame around it takes
-// whatever the system's caption, menu and border metrics need.
-constexpr int kClientWidth = 454;
-constexpr int kClientHeight = 219;
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT kStartUpFailed = 1;
 
@@ -52,31 +52,21 @@ void registerMainWindowClass(Shell& sh) {
     }
 }
 
-// Grows or shrinks the frame by what the client area lacks or has in excess:
-// a menu bar can wrap to a second line, which no metric foretells.
-void fitClientArea(HWND window) {
-    RECT client{};
-    RECT frame{};
-    GetClientRect(window, &client);
-    GetWindowRect(window, &frame);
-    const int width = frame.right - frame.left + kClientWidth - client.right;
-    const int height = frame.bottom - frame.top + kClientHeight - client.bottom;
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void createMainWindow(Shell& sh) {
     sh.mainMenu = LoadMenuA(sh.appInstance, MAKEINTRESOURCEA(IDR_MAINMENU));
     // Fixed size: caption, system menu and minimize box, no sizing border;
-    // the outer size is the one that leaves the whole layout visible.
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
+    // the outer size is the one that leaves the whole layout visible at the
+    // dpi of the monitor the window opens on.
+    const int dpi = windowDpi(nullptr);
+    const RECT frame = frameForClient(
+        RECT{0, 0, scaled(kClientWidth, dpi), scaled(kClientHeight, dpi)}, kWindowStyle, true, dpi);
     sh.mainWindow = CreateWindowExA(0, kClassName, kCaption, kWindowStyle, kWindowX, kWindowY,
                                     frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                     sh.mainMenu, sh.appInstance, nullptr);
     if (sh.mainWindow == nullptr) {
         startUpFailed("The calculator's main window could not be created.");
     }
-    fitClientArea(sh.mainWindow);
+    fitMainWindow(sh);
     showStartReadout(sh.calculator, sh.window);
     // Whatever show command the program was started with.
     ShowWindow(sh.mainWindow, SW_SHOWNORMAL);
@@ -85,6 +75,7 @@ void createMainWindow(Shell& sh) {
     // Only now: under Wine an owned popup made before would keep the window
     // from becoming topmost.
     addSwitchTips(sh, sh.mainWindow);
+    addReadoutTips(sh);
 }
 
 // Ctrl+C with nothing selected copies the whole entry. The Edit menu's Copy
@@ -92,7 +83,10 @@ void createMainWindow(Shell& sh) {
 bool copiesWholeEntry(Shell& sh, const MSG& message) {
     const auto isDown = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
     if (message.message != WM_KEYDOWN || message.wParam != 'C' || !isDown(VK_CONTROL) ||
-        isDown(VK_MENU) || sh.window.hasSelection()) {
+        isDown(VK_MENU)) {
+        return false;
+    }
+    if (sh.window.hasSelection()) {
         return false;
     }
     sh.window.copyWholeEntry();
@@ -101,7 +95,7 @@ bool copiesWholeEntry(Shell& sh, const MSG& message) {
 
 [[noreturn]] void run() {
     Shell& sh = shell();
-    InitCommonControls();  // the toolbar class must exist before the keypad is built
+    InitCommonControls();  // the tooltip class must exist before the tips are made
     sh.appInstance = GetModuleHandleA(nullptr);
     registerMainWindowClass(sh);
     createMainWindow(sh);
@@ -109,6 +103,9 @@ bool copiesWholeEntry(Shell& sh, const MSG& message) {
 
     MSG& message = sh.currentMessage;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (tabRingMessage(sh, message)) {
+            continue;
+        }
         followKeyMessage(sh, message);
         if (copiesWholeEntry(sh, message)) {
             continue;

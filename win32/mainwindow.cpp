@@ -1,10 +1,14 @@
 #include "win32/mainwindow.h"
 
 #include "calc/commandids.h"
+#include "calc/dispatcher.h"
+#include "calc/keypad.h"
 #include "calc/windowcommands.h"
 #include "win32/aboutdialog.h"
 #include "win32/controls.h"
+#include "win32/dpi.h"
 #include "win32/entryfieldproc.h"
+#include "win32/keypad.h"
 #include "win32/keyrelease.h"
 #include "win32/resourceids.h"
 #include "win32/shell.h"
@@ -34,6 +38,15 @@ bool endsHandling(std::uint32_t id) {
     }
 }
 
+bool isKeypadCommand(std::uint32_t id) {
+    for (const KeypadKey& key : keypadKeys()) {
+        if (key.commandId == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
 LRESULT command(Shell& sh, HWND window, WPARAM wParam, LPARAM lParam) {
     // The high word (notification code or accelerator flag) does not matter.
     const std::uint32_t id = LOWORD(wParam);
@@ -43,6 +56,10 @@ LRESULT command(Shell& sh, HWND window, WPARAM wParam, LPARAM lParam) {
     }
     if (id == cmd::kAbout) {
         showAboutDialog(sh);
+        return 0;
+    }
+    if (isKeypadCommand(id)) {
+        dispatchKeypadCommand(sh.calculator, sh.window, id);
         return 0;
     }
     runWindowCommand(sh.calculator, sh.window, id);
@@ -61,6 +78,21 @@ void enableEditItems(Shell& sh) {
     EnableMenuItem(sh.mainMenu, cmd::kCopy, state);
 }
 
+// The window moved to a monitor of another dpi, or the dpi changed: the
+// layout grows or shrinks with it, in the rectangle the system suggests.
+LRESULT dpiChanged(Shell& sh, HWND window, WPARAM wParam, LPARAM lParam) {
+    sh.dpi = HIWORD(wParam);
+    placeControls(sh);
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    fitMainWindow(sh);
+    sh.window.placeReadoutLines();
+    return 0;
+}
+
 }  // namespace
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -68,6 +100,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_CREATE:
             sh.mainWindow = window;
+            sh.dpi = windowDpi(window);
             createControls(sh, window);
             return 0;
         case WM_COMMAND:
@@ -94,6 +127,11 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return DefWindowProcA(window, message, wParam, lParam);
         case WM_NOTIFY:
             return 0;
+        case WM_DRAWITEM:
+            // NOLINTNEXTLINE(performance-no-int-to-ptr)
+            return drawKey(sh, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+        case WM_DPICHANGED:
+            return dpiChanged(sh, window, wParam, lParam);
         case WM_CLOSE:
             // The window stays: the process ends with the message loop.
             PostQuitMessage(0);

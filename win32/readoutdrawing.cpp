@@ -1,61 +1,81 @@
 #include "win32/readoutdrawing.h"
 
+#include <algorithm>
 #include <string>
 
 #include "readout/binarylines.h"
+#include "win32/dpi.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
 namespace {
 
-RECT toRect(const PixelRect& rect) {
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+// The panel's frame: no text is drawn over it.
+constexpr int kFrameWidth = 3;
+
+RECT toRect(const PixelRect& rect, int dpi) {
+    return RECT{scaled(rect.left, dpi), scaled(rect.top, dpi), scaled(rect.right, dpi),
+                scaled(rect.bottom, dpi)};
 }
 
-void drawLine(HDC dc, const PictureLine& line) {
-    RECT rect = toRect(line.rect);
-    // Single line, left and top aligned, clipped at the rectangle: a long
-    // number is cut at the panel's edge, never wrapped.
-    DrawTextA(dc, line.text.c_str(), static_cast<int>(line.text.size()), &rect, DT_SINGLELINE);
+// Single line, left and top aligned, never wrapped. A number longer than
+// the panel ends in "..." after its last whole character inside the frame,
+// never in a digit cut in half.
+void drawLine(HDC dc, const PictureLine& line, int dpi) {
+    RECT rect = toRect(line.rect, dpi);
+    const int inside = scaled(kReadoutClientWidth - kFrameWidth, dpi);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, line.text.c_str(), static_cast<int>(line.text.size()), &size);
+    UINT format = DT_SINGLELINE | DT_NOPREFIX;
+    if (rect.left + size.cx > inside) {
+        rect.right = std::min<LONG>(rect.right, inside);
+        format |= DT_END_ELLIPSIS;
+    }
+    DrawTextA(dc, line.text.c_str(), static_cast<int>(line.text.size()), &rect, format);
 }
 
-HFONT createNumberFont(const PictureFont& font) {
-    return CreateFontA(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE, OEM_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       FF_MODERN | DEFAULT_PITCH, font.face.c_str());
+HFONT createNumberFont(const PictureFont& font, int dpi) {
+    return CreateFontA(scaled(font.height, dpi), scaled(font.width, dpi), 0, 0, font.weight, FALSE,
+                       FALSE, FALSE, OEM_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, FF_MODERN | DEFAULT_PITCH, font.face.c_str());
 }
 
 }  // namespace
 
-void drawReadout(HWND panel, COLORREF panelColour, const ReadoutPicture& picture) {
-    HDC dc = GetDC(panel);
+void drawReadout(const Shell& shell, const ReadoutPicture& picture) {
+    const int dpi = shell.dpi;
+    HDC dc = GetDC(shell.readoutPanel);
     if (dc == nullptr) {
         return;
     }
-    HBRUSH brush = CreateSolidBrush(panelColour);
-    const RECT background = toRect(picture.background);
+    HBRUSH brush = CreateSolidBrush(shell.panelColour);
+    const RECT background = toRect(picture.background, dpi);
     FillRect(dc, &background, brush);
 
     // Opaque text on the panel colour.
-    SetBkColor(dc, panelColour);
+    SetBkColor(dc, shell.panelColour);
     SetTextColor(dc, picture.labelColour);
+    HGDIOBJ previousFont =
+        shell.systemFont != nullptr ? SelectObject(dc, shell.systemFont) : nullptr;
     for (const PictureLabel& label : picture.labels) {
-        TextOutA(dc, label.x, label.y, label.text.c_str(), static_cast<int>(label.text.size()));
+        TextOutA(dc, scaled(label.x, dpi), scaled(label.y, dpi), label.text.c_str(),
+                 static_cast<int>(label.text.size()));
     }
 
-    HFONT font = createNumberFont(picture.font);
-    HGDIOBJ previousFont = SelectObject(dc, font);
+    HFONT font = createNumberFont(picture.font, dpi);
+    HGDIOBJ systemFont = SelectObject(dc, font);
+    previousFont = previousFont != nullptr ? previousFont : systemFont;
     SetTextColor(dc, picture.valueColour);
-    drawLine(dc, picture.decimal);
-    drawLine(dc, picture.hexadecimal);
-    drawLine(dc, picture.octal);
+    drawLine(dc, picture.decimal, dpi);
+    drawLine(dc, picture.hexadecimal, dpi);
+    drawLine(dc, picture.octal, dpi);
     // A negative number's sign stands on the label's row, every group in its column.
     for (const PictureLine& line : binaryLinesToDraw(picture)) {
-        drawLine(dc, line);
+        drawLine(dc, line, dpi);
     }
 
     SelectObject(dc, previousFont);
-    ReleaseDC(panel, dc);
+    ReleaseDC(shell.readoutPanel, dc);
     DeleteObject(brush);
     DeleteObject(font);
 }

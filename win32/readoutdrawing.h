@@ -7,9 +7,13 @@
 
 namespace korvo::win32 {
 
-// Paints `picture` on `panel` at once: the background in `panelColour`, the
-// labels in the panel's default font, the numbers in the picture's font.
-void drawReadout(HWND panel, COLORREF panelColour, const ReadoutPicture& picture);
+struct Shell;
+
+// Paints `picture` (laid out at 96 dpi) on the readout panel at once, at the
+// shell's dpi: the background in the panel colour, the labels in the system
+// font, the numbers in the picture's font. A number too long for its line
+// ends in "..." after its last whole digit.
+void drawReadout(const Shell& shell, const ReadoutPicture& picture);
 
 // The readout panel's procedure: the group box paints its frame, then the
 // last picture is drawn over it again, so covering the window loses nothing.

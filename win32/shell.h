@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 
+#include "calc/keypad.h"
 #include "state/calculatorstate.h"
 #include "win32/keyrelease.h"
 #include "win32/win32window.h"
@@ -17,6 +18,11 @@ namespace korvo::win32 {
 // The mode switches in the order of `modeRadios`.
 enum ModeRadio : std::size_t { kDeg, kRad, kDec, kHex, kOct, kBin, kModeRadioCount };
 
+// The main window's controls besides the keypad and the readout panel.
+inline constexpr std::size_t kControlCount = 16;
+// The readout's number lines: Dec, Hex, Oct and the binary block.
+inline constexpr std::size_t kReadoutLineCount = 4;
+
 struct Shell {
     HINSTANCE appInstance = nullptr;
     HWND mainWindow = nullptr;
@@ -25,8 +31,12 @@ struct Shell {
     WNDCLASSA mainWindowClass{};
     MSG currentMessage{};
 
+    // The dots per inch the window is laid out for, and the fonts made for it.
+    int dpi = 96;
     COLORREF panelColour = 0;
     HFONT controlFont = nullptr;
+    HFONT systemFont = nullptr;  // none where the system's own font has the size
+    std::array<HWND, kControlCount> controls{};
     HWND floatCheckBox = nullptr;
     HWND arcCheckBox = nullptr;
     HWND entryField = nullptr;
@@ -37,10 +47,20 @@ struct Shell {
     HWND clearEntryButton = nullptr;
     HWND clearAllButton = nullptr;
     std::array<HWND, kModeRadioCount> modeRadios{};
-    HWND keypadPanel = nullptr;
-    WNDPROC keypadPanelBaseProc = nullptr;
+    std::array<HWND, kKeyCount> keys{};  // in the order of keypadKeys()
+    std::array<HBITMAP, kKeypadRows> keyFaces{};
+    WNDPROC keyBaseProc = nullptr;
+    // The Tab ring: the stop that had the mark last, whether the focus
+    // there came by Tab (Space and Enter press it then), and the stop
+    // Space or Enter holds down.
+    int lastStop = -1;
+    bool marked = false;
+    HWND heldStop = nullptr;
     HWND readoutPanel = nullptr;
     WNDPROC readoutPanelBaseProc = nullptr;
+    std::array<HWND, kReadoutLineCount> readoutLines{};  // Dec, Hex, Oct, Bin
+    WNDPROC readoutLineBaseProc = nullptr;
+    HWND readoutTips = nullptr;
 
     // The last key that went down: its character, if it brings one,
     // belongs to that key.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "win32/readoutdrawing.h"
+#include "win32/readoutlines.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
@@ -12,9 +13,13 @@ namespace {
 // clipboard text is read no further than this.
 constexpr std::size_t kLongestPaste = 4096;
 
+// Screen readers hear every new text, whatever caused it (a typed key, Tab
+// and Space, a click): the change is announced even where the control's own
+// notice does not reach them.
 void setText(HWND window, std::string_view text) {
     const std::string terminated(text);
     SetWindowTextA(window, terminated.c_str());
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 // The entry field's own clipboard handling, without the calculator's
@@ -125,12 +130,19 @@ void Win32Window::setChecked(Switch which, bool checked) {
 void Win32Window::showReadout(const ReadoutPicture& picture) {
     picture_ = picture;
     painted_ = true;
-    drawReadout(shell_.readoutPanel, shell_.panelColour, picture_);
+    drawReadout(shell_, picture_);
+    showReadoutLines(shell_, picture_);
 }
 
 void Win32Window::redrawReadout() {
     if (painted_) {
-        drawReadout(shell_.readoutPanel, shell_.panelColour, picture_);
+        drawReadout(shell_, picture_);
+    }
+}
+
+void Win32Window::placeReadoutLines() {
+    if (painted_) {
+        showReadoutLines(shell_, picture_);
     }
 }
 

@@ -42,6 +42,8 @@ class Win32Window final : public WindowSystem {
 
     // The readout panel was uncovered: it shows the last picture again.
     void redrawReadout();
+    // The readout's line windows at their places for the window's dpi.
+    void placeReadoutLines();
 
   private:
     HWND switchWindow(Switch which) const;
