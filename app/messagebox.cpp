@@ -8,36 +8,10 @@
 
 namespace korvo::app {
 
-namespace {
-
-constexpr std::uint32_t kIconMask = 0x00F0;
-constexpr std::uint32_t kIconHand = 0x0010;
-constexpr std::uint32_t kIconQuestion = 0x0020;
-constexpr std::uint32_t kIconExclamation = 0x0030;
-constexpr std::uint32_t kIconAsterisk = 0x0040;
-constexpr std::uint32_t kTaskModal = 0x2000;
-
-QMessageBox::Icon iconOf(std::uint32_t flags) {
-    switch (flags & kIconMask) {
-        case kIconHand:
-            return QMessageBox::Critical;
-        case kIconQuestion:
-            return QMessageBox::Question;
-        case kIconExclamation:
-            return QMessageBox::Warning;
-        case kIconAsterisk:
-            return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
-    }
-}
-
-}  // namespace
-
-void showMessageBox(std::string_view text, std::string_view caption, std::uint32_t flags) {
+void showMessageBox(std::string_view text, std::string_view caption, MessageKind kind) {
     QString body = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(iconOf(flags),
+    QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())),
                     body, QMessageBox::Ok);
     // The main window stays above every other window; a box without an
@@ -53,7 +27,7 @@ void showMessageBox(std::string_view text, std::string_view caption, std::uint32
         }
         label->setMinimumWidth(widest + 1);
     }
-    if ((flags & kTaskModal) != 0) {
+    if (kind == MessageKind::Warning) {
         box.exec();
         return;
     }

@@ -26,7 +26,7 @@ std::string toText(const QString& text) {
 
 }  // namespace
 
-std::string QtWindowSystem::entryText() {
+std::string QtWindowSystem::entryText() const {
     return toText(c_.entry->text());
 }
 
@@ -51,7 +51,7 @@ void QtWindowSystem::setCaret(std::size_t position) {
     c_.entry->setCursorPosition(static_cast<int>(std::min(position, length)));
 }
 
-EntrySelection QtWindowSystem::entrySelection() {
+EntrySelection QtWindowSystem::entrySelection() const {
     const int start = c_.entry->selectionStart();
     if (start < 0) {
         const auto caret = static_cast<std::uint32_t>(c_.entry->cursorPosition());
@@ -74,9 +74,8 @@ void QtWindowSystem::beep() {
     QApplication::beep();
 }
 
-void QtWindowSystem::messageBox(std::string_view text, std::string_view caption,
-                                std::uint32_t flags) {
-    showMessageBox(text, caption, flags);
+void QtWindowSystem::messageBox(std::string_view text, std::string_view caption, MessageKind kind) {
+    showMessageBox(text, caption, kind);
 }
 
 QAbstractButton* QtWindowSystem::switchButton(Switch which) const {
@@ -101,7 +100,7 @@ QAbstractButton* QtWindowSystem::switchButton(Switch which) const {
     return c_.degrees;
 }
 
-bool QtWindowSystem::isChecked(Switch which) {
+bool QtWindowSystem::isChecked(Switch which) const {
     return switchButton(which)->isChecked();
 }
 
@@ -130,7 +129,7 @@ void QtWindowSystem::copyWholeEntry() {
     QGuiApplication::clipboard()->setText(c_.entry->text());
 }
 
-std::string QtWindowSystem::clipboardText() {
+std::string QtWindowSystem::clipboardText() const {
     return toText(QGuiApplication::clipboard()->text());
 }
 

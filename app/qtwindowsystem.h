@@ -15,22 +15,22 @@ class QtWindowSystem : public WindowSystem {
     QtWindowSystem(const WindowControls& controls, QWidget* mainFocus)
         : c_(controls), mainFocus_(mainFocus) {}
 
-    std::string entryText() override;
+    [[nodiscard]] std::string entryText() const override;
     void setEntryText(std::string_view text) override;
     void setOperatorIndicator(std::string_view text) override;
     void setMemoryIndicator(std::string_view text) override;
     void setCaret(std::size_t position) override;
-    EntrySelection entrySelection() override;
+    [[nodiscard]] EntrySelection entrySelection() const override;
     void focusMainWindow() override;
     void focusEntryField() override;
     void beep() override;
-    void messageBox(std::string_view text, std::string_view caption, std::uint32_t flags) override;
-    bool isChecked(Switch which) override;
+    void messageBox(std::string_view text, std::string_view caption, MessageKind kind) override;
+    [[nodiscard]] bool isChecked(Switch which) const override;
     void setChecked(Switch which, bool checked) override;
     void showReadout(const ReadoutPicture& picture) override;
     void cutSelectionToClipboard() override;
     void copySelectionToClipboard() override;
-    std::string clipboardText() override;
+    [[nodiscard]] std::string clipboardText() const override;
 
     [[nodiscard]] QAbstractButton* switchButton(Switch which) const;
     // Ctrl+C with nothing selected: the whole number goes to the clipboard.

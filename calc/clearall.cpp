@@ -41,7 +41,7 @@ void clearAll(CalculatorState& s, WindowSystem& ws) {
 
 void refusePaste(CalculatorState& s, WindowSystem& ws) {
     clearAll(s, ws);
-    ws.messageBox(text::kPasteMessage, text::kCaption, kMessageExclamationTaskModal);
+    ws.messageBox(text::kPasteMessage, text::kCaption, MessageKind::Warning);
 }
 
 void showStartReadout(CalculatorState& s, WindowSystem& ws) {

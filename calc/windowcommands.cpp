@@ -135,7 +135,7 @@ void pasteCommand(CalculatorState& s, WindowSystem& ws) {
 }
 
 void infoCommand(WindowSystem& ws) {
-    ws.messageBox(kInfoText, text::kCaption, kMessageOk);
+    ws.messageBox(kInfoText, text::kCaption, MessageKind::Note);
 }
 
 bool cutCopyEnabled(CalculatorState& s, WindowSystem& ws) {

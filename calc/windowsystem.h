@@ -24,9 +24,11 @@ struct EntrySelection {
     std::uint32_t end = 0;  // greater than start when text is selected
 };
 
-// MessageBoxA flags the logic uses.
-inline constexpr std::uint32_t kMessageOk = 0x0000;
-inline constexpr std::uint32_t kMessageExclamationTaskModal = 0x2030;  // OK, "!", task-modal
+// The calculator's two kinds of message box, each with an OK button: a
+// note (the Info text) leaves the main window usable while it is open; a
+// warning (a refused paste) shows the exclamation mark and blocks the whole
+// program until it is closed.
+enum class MessageKind { Note, Warning };
 
 class WindowSystem {
   public:
@@ -36,27 +38,26 @@ class WindowSystem {
     virtual ~WindowSystem() = default;
 
     // The entry field's whole text (callers cut it to their buffer size).
-    virtual std::string entryText() = 0;
+    [[nodiscard]] virtual std::string entryText() const = 0;
     virtual void setEntryText(std::string_view text) = 0;
     virtual void setOperatorIndicator(std::string_view text) = 0;
     virtual void setMemoryIndicator(std::string_view text) = 0;
     // Caret at `position`, or at the end of a shorter text; nothing selected.
     virtual void setCaret(std::size_t position) = 0;
-    virtual EntrySelection entrySelection() = 0;
+    [[nodiscard]] virtual EntrySelection entrySelection() const = 0;
     virtual void focusMainWindow() = 0;
     virtual void focusEntryField() = 0;
     virtual void beep() = 0;
     // A modal box with an OK button; returns when it is closed.
-    virtual void messageBox(std::string_view text, std::string_view caption,
-                            std::uint32_t flags) = 0;
-    virtual bool isChecked(Switch which) = 0;
+    virtual void messageBox(std::string_view text, std::string_view caption, MessageKind kind) = 0;
+    [[nodiscard]] virtual bool isChecked(Switch which) const = 0;
     virtual void setChecked(Switch which, bool checked) = 0;
     // The readout panel shows exactly the last picture given here.
     virtual void showReadout(const ReadoutPicture& picture) = 0;
     // The entry field's clipboard transfers, as its edit control does them.
     virtual void cutSelectionToClipboard() = 0;
     virtual void copySelectionToClipboard() = 0;
-    virtual std::string clipboardText() = 0;
+    [[nodiscard]] virtual std::string clipboardText() const = 0;
 };
 
 }  // namespace korvo

@@ -33,9 +33,8 @@ void HeadlessWindow::select(std::uint32_t start, std::uint32_t end) {
     caret_ = selection_.end;
 }
 
-void HeadlessWindow::messageBox(std::string_view text, std::string_view caption,
-                                std::uint32_t flags) {
-    messages_.push_back(Message{std::string(text), std::string(caption), flags});
+void HeadlessWindow::messageBox(std::string_view text, std::string_view caption, MessageKind kind) {
+    messages_.push_back(Message{std::string(text), std::string(caption), kind});
     if (listener_) {
         listener_(messages_.back());
     }

@@ -16,22 +16,25 @@ class HeadlessWindow : public WindowSystem {
   public:
     HeadlessWindow();
 
-    std::string entryText() override { return entry_; }
+    [[nodiscard]] std::string entryText() const override { return entry_; }
     void setEntryText(std::string_view text) override;
     void setOperatorIndicator(std::string_view text) override { operatorText_ = text; }
     void setMemoryIndicator(std::string_view text) override { memoryText_ = text; }
     void setCaret(std::size_t position) override;
-    EntrySelection entrySelection() override { return selection_; }
+    [[nodiscard]] EntrySelection entrySelection() const override { return selection_; }
     void focusMainWindow() override { focus_ = Focus::MainWindow; }
     void focusEntryField() override { focus_ = Focus::EntryField; }
     void beep() override { ++beeps_; }
-    void messageBox(std::string_view text, std::string_view caption, std::uint32_t flags) override;
-    bool isChecked(Switch which) override { return checks_[which]; }
+    void messageBox(std::string_view text, std::string_view caption, MessageKind kind) override;
+    [[nodiscard]] bool isChecked(Switch which) const override {
+        const auto found = checks_.find(which);
+        return found != checks_.end() && found->second;
+    }
     void setChecked(Switch which, bool checked) override { checks_[which] = checked; }
     void showReadout(const ReadoutPicture& picture) override;
     void cutSelectionToClipboard() override;
     void copySelectionToClipboard() override;
-    std::string clipboardText() override { return clipboard_; }
+    [[nodiscard]] std::string clipboardText() const override { return clipboard_; }
 
     // What a person does to the window, besides the calculator's commands.
     void setClipboard(std::string text) { clipboard_ = std::move(text); }
@@ -45,7 +48,7 @@ class HeadlessWindow : public WindowSystem {
     struct Message {
         std::string text;
         std::string caption;
-        std::uint32_t flags = 0;
+        MessageKind kind = MessageKind::Note;
     };
 
     [[nodiscard]] const std::string& operatorIndicator() const { return operatorText_; }

@@ -30,7 +30,7 @@ void editControlMessage(const Shell& shell, UINT message) {
 
 }  // namespace
 
-std::string Win32Window::entryText() {
+std::string Win32Window::entryText() const {
     const int length = GetWindowTextLengthA(shell_.entryField);
     if (length <= 0) {
         return {};
@@ -58,7 +58,7 @@ void Win32Window::setCaret(std::size_t position) {
     SendMessageA(shell_.entryField, EM_SETSEL, at, static_cast<LPARAM>(at));
 }
 
-EntrySelection Win32Window::entrySelection() {
+EntrySelection Win32Window::entrySelection() const {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageA(shell_.entryField, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -90,7 +90,11 @@ void Win32Window::beep() {
     MessageBeep(0);
 }
 
-void Win32Window::messageBox(std::string_view text, std::string_view caption, std::uint32_t flags) {
+void Win32Window::messageBox(std::string_view text, std::string_view caption, MessageKind kind) {
+    // The warning is task-modal with the exclamation mark; the note is a
+    // plain box.
+    const UINT flags =
+        kind == MessageKind::Warning ? MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL : MB_OK;
     const std::string body(text);
     const std::string title(caption);
     // No owner: the box stands on its own, as the calculator's boxes do.
@@ -119,7 +123,7 @@ HWND Win32Window::switchWindow(Switch which) const {
     return nullptr;
 }
 
-bool Win32Window::isChecked(Switch which) {
+bool Win32Window::isChecked(Switch which) const {
     return SendMessageA(switchWindow(which), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -154,7 +158,7 @@ void Win32Window::copySelectionToClipboard() {
     editControlMessage(shell_, WM_COPY);
 }
 
-std::string Win32Window::clipboardText() {
+std::string Win32Window::clipboardText() const {
     std::string text;
     if (OpenClipboard(shell_.mainWindow) == FALSE) {
         return text;
