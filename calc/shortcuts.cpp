@@ -9,101 +9,67 @@
 namespace korvo {
 namespace {
 
-struct Shortcut {
+// A command, the key that gives it (a Windows virtual-key code, letters as
+// their capitals; 0 for none of its own) with or without Ctrl, and the keys
+// tooltips name for it.
+struct Binding {
+    std::uint32_t command;
     std::uint32_t virtualKey;
     bool ctrl;
-    std::uint32_t command;
+    std::string_view text;
 };
 
 constexpr std::uint32_t letter(char c) {
     return static_cast<std::uint32_t>(c);
 }
 
-// No letter A to F (hex digits) and no Shift: these only add to the keys
-// the entry field already maps. Ctrl turns a trigonometric key into its
-// reciprocal (Ctrl+S is Csc); Ctrl+L/R/M/P/Q are the memory keys.
-constexpr std::array kShortcuts{
-    Shortcut{vk::kEscape, false, cmd::kClearAll},
-    Shortcut{vk::kDelete, false, cmd::kClearEntry},
-    Shortcut{vk::kF9, false, cmd::kSign},
-    Shortcut{vk::kF5, false, cmd::kHexadecimal},
-    Shortcut{vk::kF6, false, cmd::kDecimal},
-    Shortcut{vk::kF7, false, cmd::kOctal},
-    Shortcut{vk::kF8, false, cmd::kBinary},
-    Shortcut{vk::kF2, false, cmd::kToggleAngle},
-    Shortcut{vk::kF3, false, cmd::kFloatingPoint},
-    Shortcut{letter('I'), false, cmd::kArc},
-    Shortcut{letter('R'), false, cmd::kReciprocal},
-    Shortcut{letter('W'), false, cmd::kSquareRoot},
-    Shortcut{letter('Q'), false, cmd::kSquare},
-    Shortcut{letter('S'), false, cmd::kSin},
-    Shortcut{letter('O'), false, cmd::kCos},
-    Shortcut{letter('T'), false, cmd::kTan},
-    Shortcut{letter('S'), true, cmd::kCsc},
-    Shortcut{letter('O'), true, cmd::kSec},
-    Shortcut{letter('T'), true, cmd::kCot},
-    Shortcut{letter('L'), false, cmd::kLog},
-    Shortcut{letter('N'), false, cmd::kEToX},
-    Shortcut{letter('J'), false, cmd::kTwoToX},
-    Shortcut{letter('K'), false, cmd::kTenToX},
-    Shortcut{letter('G'), false, cmd::kPercent},
-    Shortcut{letter('P'), false, cmd::kPi},
-    Shortcut{letter('H'), false, cmd::kHypotenuse},
-    Shortcut{letter('Y'), false, cmd::kPower},
-    Shortcut{letter('L'), true, cmd::kMemoryClear},
-    Shortcut{letter('R'), true, cmd::kMemoryRecall},
-    Shortcut{letter('M'), true, cmd::kMemoryStore},
-    Shortcut{letter('P'), true, cmd::kMemoryAdd},
-    Shortcut{letter('Q'), true, cmd::kMemorySubtract},
-};
-
-struct KeyText {
-    std::uint32_t command;
-    std::string_view text;
-};
-
-// What tooltips name. The digits 0 to F are named by themselves.
-constexpr std::array kKeyTexts{
-    KeyText{cmd::kClearAll, "Esc"},
-    KeyText{cmd::kClearEntry, "Delete"},
-    KeyText{cmd::kBackSpace, "Backspace"},
-    KeyText{cmd::kSign, "F9"},
-    KeyText{cmd::kHexadecimal, "F5"},
-    KeyText{cmd::kDecimal, "F6"},
-    KeyText{cmd::kOctal, "F7"},
-    KeyText{cmd::kBinary, "F8"},
-    KeyText{cmd::kDegrees, "F2"},
-    KeyText{cmd::kRadians, "F2"},
-    KeyText{cmd::kFloatingPoint, "F3"},
-    KeyText{cmd::kArc, "I"},
-    KeyText{cmd::kReciprocal, "R"},
-    KeyText{cmd::kSquareRoot, "W"},
-    KeyText{cmd::kSquare, "Q"},
-    KeyText{cmd::kSin, "S"},
-    KeyText{cmd::kCos, "O"},
-    KeyText{cmd::kTan, "T"},
-    KeyText{cmd::kCsc, "Ctrl+S"},
-    KeyText{cmd::kSec, "Ctrl+O"},
-    KeyText{cmd::kCot, "Ctrl+T"},
-    KeyText{cmd::kLog, "L"},
-    KeyText{cmd::kEToX, "N"},
-    KeyText{cmd::kTwoToX, "J"},
-    KeyText{cmd::kTenToX, "K"},
-    KeyText{cmd::kPercent, "G"},
-    KeyText{cmd::kPi, "P"},
-    KeyText{cmd::kHypotenuse, "H"},
-    KeyText{cmd::kPower, "Y"},
-    KeyText{cmd::kMemoryClear, "Ctrl+L"},
-    KeyText{cmd::kMemoryRecall, "Ctrl+R"},
-    KeyText{cmd::kMemoryStore, "Ctrl+M"},
-    KeyText{cmd::kMemoryAdd, "Ctrl+P"},
-    KeyText{cmd::kMemorySubtract, "Ctrl+Q"},
-    KeyText{cmd::kPoint, "."},
-    KeyText{cmd::kAdd, "+"},
-    KeyText{cmd::kSubtract, "-"},
-    KeyText{cmd::kMultiply, "* or ;"},
-    KeyText{cmd::kDivide, "/"},
-    KeyText{cmd::kEquals, "Enter or ="},
+// No letter A to F (hex digits) and no Shift: the key codes only add to the
+// keys the entry field maps itself (the digits, the point, the operators,
+// Enter, Back Space), which have their texts here too. Ctrl turns a
+// trigonometric key into its reciprocal (Ctrl+S is Csc); Ctrl+L/R/M/P/Q are
+// the memory keys; F2 clicks whichever of Deg and Rad is not in force.
+constexpr std::array kBindings{
+    Binding{cmd::kClearAll, vk::kEscape, false, "Esc"},
+    Binding{cmd::kClearEntry, vk::kDelete, false, "Delete"},
+    Binding{cmd::kBackSpace, 0, false, "Backspace"},
+    Binding{cmd::kSign, vk::kF9, false, "F9"},
+    Binding{cmd::kHexadecimal, vk::kF5, false, "F5"},
+    Binding{cmd::kDecimal, vk::kF6, false, "F6"},
+    Binding{cmd::kOctal, vk::kF7, false, "F7"},
+    Binding{cmd::kBinary, vk::kF8, false, "F8"},
+    Binding{cmd::kToggleAngle, vk::kF2, false, ""},
+    Binding{cmd::kDegrees, 0, false, "F2"},
+    Binding{cmd::kRadians, 0, false, "F2"},
+    Binding{cmd::kFloatingPoint, vk::kF3, false, "F3"},
+    Binding{cmd::kArc, letter('I'), false, "I"},
+    Binding{cmd::kReciprocal, letter('R'), false, "R"},
+    Binding{cmd::kSquareRoot, letter('W'), false, "W"},
+    Binding{cmd::kSquare, letter('Q'), false, "Q"},
+    Binding{cmd::kSin, letter('S'), false, "S"},
+    Binding{cmd::kCos, letter('O'), false, "O"},
+    Binding{cmd::kTan, letter('T'), false, "T"},
+    Binding{cmd::kCsc, letter('S'), true, "Ctrl+S"},
+    Binding{cmd::kSec, letter('O'), true, "Ctrl+O"},
+    Binding{cmd::kCot, letter('T'), true, "Ctrl+T"},
+    Binding{cmd::kLog, letter('L'), false, "L"},
+    Binding{cmd::kEToX, letter('N'), false, "N"},
+    Binding{cmd::kTwoToX, letter('J'), false, "J"},
+    Binding{cmd::kTenToX, letter('K'), false, "K"},
+    Binding{cmd::kPercent, letter('G'), false, "G or %"},
+    Binding{cmd::kPi, letter('P'), false, "P"},
+    Binding{cmd::kHypotenuse, letter('H'), false, "H"},
+    Binding{cmd::kPower, letter('Y'), false, "Y or ^"},
+    Binding{cmd::kMemoryClear, letter('L'), true, "Ctrl+L"},
+    Binding{cmd::kMemoryRecall, letter('R'), true, "Ctrl+R"},
+    Binding{cmd::kMemoryStore, letter('M'), true, "Ctrl+M"},
+    Binding{cmd::kMemoryAdd, letter('P'), true, "Ctrl+P"},
+    Binding{cmd::kMemorySubtract, letter('Q'), true, "Ctrl+Q"},
+    Binding{cmd::kPoint, 0, false, "."},
+    Binding{cmd::kAdd, 0, false, "+"},
+    Binding{cmd::kSubtract, 0, false, "-"},
+    Binding{cmd::kMultiply, 0, false, "* or ;"},
+    Binding{cmd::kDivide, 0, false, "/"},
+    Binding{cmd::kEquals, 0, false, "Enter or ="},
 };
 
 constexpr std::string_view kDigitNames = "0123456789ABCDEF";
@@ -142,9 +108,9 @@ void clickSwitch(CalculatorState& s, WindowSystem& ws, std::uint32_t command) {
 }  // namespace
 
 std::optional<std::uint32_t> shortcutCommand(std::uint32_t virtualKey, bool ctrl) {
-    for (const Shortcut& shortcut : kShortcuts) {
-        if (shortcut.virtualKey == virtualKey && shortcut.ctrl == ctrl) {
-            return shortcut.command;
+    for (const Binding& binding : kBindings) {
+        if (binding.virtualKey != 0 && binding.virtualKey == virtualKey && binding.ctrl == ctrl) {
+            return binding.command;
         }
     }
     return std::nullopt;
@@ -196,9 +162,9 @@ std::string_view shortcutText(std::uint32_t command) {
     if (command >= cmd::kDigit0 && command <= cmd::kDigitF) {
         return kDigitNames.substr(command - cmd::kDigit0, 1);
     }
-    for (const KeyText& key : kKeyTexts) {
-        if (key.command == command) {
-            return key.text;
+    for (const Binding& binding : kBindings) {
+        if (binding.command == command) {
+            return binding.text;
         }
     }
     return {};
