@@ -1,5 +1,7 @@
 #include "app/accessiblenames.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -25,7 +27,59 @@ void describe(QWidget* w, const char* name, const char* description) {
     w->setAccessibleDescription(text);
 }
 
+// Deg and Rad look like check boxes but act as one choice: screen readers
+// get them as radio buttons.
+constexpr const char* kOneChoice = "korvoOneChoice";
+
+class OneChoiceAccessible : public QAccessibleWidget {
+  public:
+    explicit OneChoiceAccessible(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton), button_(button) {}
+
+    [[nodiscard]] QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button_->isChecked();
+        return s;
+    }
+    [[nodiscard]] QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            button_->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    QAbstractButton* button_;
+};
+
+QAccessibleInterface* oneChoiceFactory(const QString& /*className*/, QObject* object) {
+    auto* button = qobject_cast<QAbstractButton*>(object);
+    if (button != nullptr && button->property(kOneChoice).toBool()) {
+        return new OneChoiceAccessible(button);
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+void exposeAsOneChoice(QAbstractButton* button) {
+    static const bool installed = [] {
+        QAccessible::installFactory(oneChoiceFactory);
+        return true;
+    }();
+    (void)installed;
+    button->setProperty(kOneChoice, true);
+    // An interface made while the button was built is a check box's.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(button);
+    if (made != nullptr && made->role() != QAccessible::RadioButton) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
 
 void nameControls(const WindowControls& c, QWidget* mainWindowFocus) {
     describe(c.entry, "Entry", "The number being typed, and each result");

@@ -40,6 +40,7 @@ class CalculatorWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void placeOnScreen();
     void buildMenus();
     void addShortcuts();
     void connectControls();

@@ -77,7 +77,6 @@ ReadoutPanel::ReadoutPanel(QWidget* parent, QColor panelColour)
         auto* value = new ReadOnlyText(this);
         value->setAccessibleName(QString::fromLatin1(kValueNames.at(i)));
         value->setAccessibleDescription(QString::fromLatin1(kValueBases.at(i)));
-        value->setToolTip(QString::fromLatin1(kValueNames.at(i)));
         value->hide();  // shown once there is a value to name
         values_.at(i) = value;
     }
@@ -138,14 +137,18 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
         painter.drawText(QPoint(label.x, label.y + labelAscent), latin1(label.text));
     }
 
-    // Values: one line each, clipped to its rectangle, never wrapped.
+    // Values: one line each, never wrapped. A line too long for its place
+    // ends in an ellipsis after the last whole character that fits; the
+    // line's tooltip holds it all.
     painter.setFont(*numberFont_);
     painter.setPen(colourOf(p.valueColour));
-    const int ascent = painter.fontMetrics().ascent();
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int ascent = metrics.ascent();
     const auto drawLine = [&](const PictureLine& line) {
         const QRect rect = toQRect(line.rect);
         painter.setClipRect(rect);
-        painter.drawText(QPoint(rect.left(), rect.top() + ascent), latin1(line.text));
+        const QString text = metrics.elidedText(latin1(line.text), Qt::ElideRight, rect.width());
+        painter.drawText(QPoint(rect.left(), rect.top() + ascent), text);
     };
     drawLine(p.decimal);
     drawLine(p.hexadecimal);

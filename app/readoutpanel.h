@@ -20,6 +20,8 @@ class ReadoutPanel : public QGroupBox {
 
     void setPicture(const ReadoutPicture& picture);
     [[nodiscard]] const std::optional<ReadoutPicture>& picture() const { return picture_; }
+    // The four lines as texts to read and copy: Dec, Hex, Oct, Bin.
+    [[nodiscard]] const std::array<ReadOnlyText*, 4>& lines() const { return values_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,8 +33,8 @@ class ReadoutPanel : public QGroupBox {
     std::optional<ReadoutPicture> picture_;
     std::optional<QFont> numberFont_;  // made for the first picture, then kept
     std::optional<QFont> labelFont_;
-    // Non-painting stand-ins for the four values, so that tooltips and
-    // screen readers can name and read them.
+    // Non-painting stand-ins for the four values, so that tooltips, screen
+    // readers and the clipboard get them whole.
     std::array<ReadOnlyText*, 4> values_{};
 };
 

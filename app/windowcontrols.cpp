@@ -1,6 +1,7 @@
 #include "app/windowcontrols.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/accessiblenames.h"
 #include "app/entryfield.h"
 #include "app/keypadrow.h"
 #include "app/readoutpanel.h"
@@ -124,6 +126,12 @@ WindowControls createControls(QWidget* area) {
     c.hexadecimal = switchButton<QRadioButton>(area, "Hex", {318, 55, 40, 12}, font, arrows);
     c.octal = switchButton<QRadioButton>(area, "Oct", {361, 55, 40, 12}, font, arrows);
     c.binary = switchButton<QRadioButton>(area, "Bin", {404, 55, 40, 12}, font, arrows);
+    // Deg and Rad are one choice: a click on the one in force keeps it.
+    exposeAsOneChoice(c.degrees);
+    exposeAsOneChoice(c.radians);
+    auto* angleUnit = new QButtonGroup(area);
+    angleUnit->addButton(c.degrees);
+    angleUnit->addButton(c.radians);
     c.degrees->setChecked(true);
     c.decimal->setChecked(true);
 

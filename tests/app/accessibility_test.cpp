@@ -6,6 +6,7 @@
 
 #include "app/announcer.h"
 #include "app/keypadrow.h"
+#include "app/readoutpanel.h"
 #include "app/resources.h"
 #include "calc/keypad.h"
 #include "windowfixture.h"
@@ -93,6 +94,21 @@ class AccessibilityTest : public QObject {
                  QStringLiteral("15"));
     }
 
+    // Deg and Rad are one choice: a click on the unit in force keeps it
+    // checked, F2 switches.
+    void theAngleUnitInForceIsTheOneChecked() {
+        const WindowControls& c = f_->controls();
+        QCOMPARE(accessible(c.degrees)->role(), QAccessible::RadioButton);
+        for (int click = 0; click < 2; ++click) {
+            QTest::mouseClick(c.degrees, Qt::LeftButton);
+            QVERIFY(accessible(c.degrees)->state().checked && !c.radians->isChecked());
+        }
+        f_->type("30s");
+        QCOMPARE(f_->entry(), QStringLiteral("0.5000000000000000000"));
+        f_->stroke(Qt::Key_F2);
+        QVERIFY(!c.degrees->isChecked() && accessible(c.radians)->state().checked);
+    }
+
     void aboutThroughTheBusAnswersBeforeItOpens() {
         bool returned = false;
         bool answeredFirst = false;
@@ -120,6 +136,9 @@ class AccessibilityTest : public QObject {
         for (const KeypadKey& k : keypadKeys()) {
             order << c.keypad.at(static_cast<std::size_t>(k.row))->key(k.column);
         }
+        for (ReadOnlyText* line : c.readout->lines()) {
+            order << line;
+        }
         order << c.floatingPoint;  // round again
         QList<QWidget*> marked;
         for (qsizetype i = 0; i < order.size(); ++i) {
@@ -129,7 +148,7 @@ class AccessibilityTest : public QObject {
         QCOMPARE(marked, order);
         QVERIFY(!c.entry->hasSelectedText());  // typing goes on with the number
         f_->stroke(Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(f_->focus(), f_->key(QStringLiteral("Hex digit F")));
+        QCOMPARE(f_->focus(), c.readout->lines().back());
     }
 
     void keysKeepTheirMeaningWhereverTheMarkStands() {

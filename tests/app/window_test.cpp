@@ -1,11 +1,14 @@
 // The window as a whole: fixed and on top, clicks, frames, the readout's
 // painting, menus and the boxes they open, and the choice of platform.
+#include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "app/startup.h"
 #include "windowfixture.h"
@@ -78,6 +81,15 @@ class WindowTest : public QObject {
         QCOMPARE(lines, 7);
     }
 
+    // Run at 200% too: on a small screen the window opens at its corner.
+    void opensInsideTheScreen() {
+        const QRect room = f_->window->screen()->availableGeometry();
+        const QRect frame = f_->window->frameGeometry();
+        QVERIFY(frame.left() >= room.left() && frame.top() >= room.top());
+        QVERIFY(frame.right() <= room.right() || frame.left() == room.left());
+        QVERIFY(frame.bottom() <= room.bottom() || frame.top() == room.top());
+    }
+
     void editItemsFollowTheSelectionAndPasteClearsFirst() {
         QMenu* edit = f_->window->menuBar()->actions().at(1)->menu();
         f_->type("5+42");
@@ -123,12 +135,38 @@ class WindowTest : public QObject {
         }
         QVERIFY(ink({64, 10, 40, 14}, true) > 5);  // "Dec"
         QCOMPARE(ink({4, 126, 155, 60}), 0);       // one binary line
-        // 34 digits are wider than the 155-pixel line: nothing is drawn
-        // past it or below it.
-        f_->type("1111111111111111111111111111111");
-        QCOMPARE(ink({159, 24, 2, 12}), 0);
-        QVERIFY(ink({140, 24, 19, 12}) > 0);
+    }
+
+    // 2^128 - 1 has 39 digits, twice what the line holds: the line ends in
+    // an ellipsis after its last whole digit, nothing is drawn past or below
+    // it, and its tooltip, its accessible text and its copy are whole.
+    void aLongLineIsMarkedAndGivenWhole() {
+        f_->stroke(Qt::Key_F5);
+        f_->type("FFFFFFFFFFFFFFFFFFFFFFFFFFFF*10000+FFFF=");
+        const QString whole = QStringLiteral("340282366920938463463374607431768211455");
+        ReadOnlyText* line = f_->controls().readout->lines().front();
+        QCOMPARE(line->toolTip(), whole);
+        QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Value), whole);
+        int right = 158;  // the last column drawn
+        while (right > 100 && ink({right, 24, 1, 12}) == 0) {
+            --right;
+        }
+        QVERIFY2(right < 157, qPrintable(QString::number(right)));  // no digit cut at the edge
+        QCOMPARE(ink({right - 6, 24, 7, 6}), 0);  // the ellipsis: dots on the baseline only
+        QVERIFY(ink({right - 6, 30, 7, 6}) > 0);
         QCOMPARE(ink({4, 36, 155, 4}), 0);
+        line->setFocus(Qt::TabFocusReason);
+        f_->stroke(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+        QGuiApplication::clipboard()->clear();
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {2, 2},
+                                     line->mapToGlobal(QPoint(2, 2)));
+        whileOpen<QMenu>([&] { QApplication::sendEvent(line, &rightClick); },
+                         [](QMenu* menu) {
+                             menu->actions().at(0)->trigger();
+                             menu->close();
+                         });
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
     }
 
     void repaintsShowTheSamePicture() {
