@@ -1,9 +1,9 @@
 // What screen readers call the window's controls and say about them.
 #pragma once
 
-#include "app/windowcontrols.h"
+#include <QAccessible>
 
-class QAbstractButton;
+#include "app/windowcontrols.h"
 
 namespace korvo::app {
 
@@ -12,8 +12,9 @@ namespace korvo::app {
 // are described.
 void nameControls(const WindowControls& c, QWidget* mainWindowFocus);
 
-// Shows the button to screen readers as a radio button, one of a choice,
-// whatever it looks like; before anything asks about it.
-void exposeAsOneChoice(QAbstractButton* button);
+// Shows the widget to screen readers in `role` whatever its class: Deg and
+// Rad look like check boxes but are one choice (radio buttons), the
+// indicators are read-only texts, not line edits.
+void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
 }  // namespace korvo::app

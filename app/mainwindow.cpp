@@ -41,6 +41,8 @@ CalculatorWindow::CalculatorWindow()
     initResources();
     useCompactStyle();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
+    // Screen readers say the program's name first, then the title.
+    setAccessibleName(QStringLiteral("korvocalc,") + QString::fromLatin1(kWindowTitle));
     area_ = new ClientArea(this);
     area_->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(area_);
@@ -53,7 +55,7 @@ CalculatorWindow::CalculatorWindow()
                             platform.startsWith(QStringLiteral("wayland")));
     area_->setKeyFlow(keys_.get());
     controls_.entry->setKeyFlow(keys_.get());
-    announcer_ = std::make_unique<EntryAnnouncer>(controls_.entry, area_);
+    announcer_ = std::make_unique<Announcer>(controls_, area_);
     enableTabNavigation(controls_, area_, *keys_);
 
     buildMenus();

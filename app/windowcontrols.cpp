@@ -83,6 +83,8 @@ QLineEdit* indicator(QWidget* area, Place p) {
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
     box->setFocusPolicy(Qt::NoFocus);
+    // Read only, never typed into: a text to read, not an edit control.
+    setAccessibleRole(box, QAccessible::StaticText);
     return box;
 }
 
@@ -127,8 +129,8 @@ WindowControls createControls(QWidget* area) {
     c.octal = switchButton<QRadioButton>(area, "Oct", {361, 55, 40, 12}, font, arrows);
     c.binary = switchButton<QRadioButton>(area, "Bin", {404, 55, 40, 12}, font, arrows);
     // Deg and Rad are one choice: a click on the one in force keeps it.
-    exposeAsOneChoice(c.degrees);
-    exposeAsOneChoice(c.radians);
+    setAccessibleRole(c.degrees, QAccessible::RadioButton);
+    setAccessibleRole(c.radians, QAccessible::RadioButton);
     auto* angleUnit = new QButtonGroup(area);
     angleUnit->addButton(c.degrees);
     angleUnit->addButton(c.radians);

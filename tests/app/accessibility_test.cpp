@@ -36,10 +36,14 @@ void dump(QAccessibleInterface* node, QStringList& out) {
 }
 
 QList<std::pair<QObject*, QString>> valueChanges;
-void recordValueChange(QAccessibleEvent* event) {
+QStringList announced;  // what the notification said as it showed
+void record(QAccessibleEvent* event) {
     if (event->type() == QAccessible::ValueChanged) {
         valueChanges.append({event->object(),
                              static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()});
+    }
+    if (event->type() == QAccessible::ObjectShow) {
+        announced << accessible(event->object())->text(QAccessible::Name);
     }
 }
 
@@ -49,7 +53,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void initTestCase() { setAnnouncementSink(recordValueChange); }
+    void initTestCase() { setAnnouncementSink(record); }
     void init() {
         f_ = std::make_unique<WindowFixture>();
         QVERIFY(f_->ready);
@@ -64,8 +68,8 @@ class AccessibilityTest : public QObject {
         using A = QAccessible;
         for (const QString& node : {
                  QStringLiteral("%1 Entry = ").arg(A::EditableText),  // MS clears it
-                 QStringLiteral("%1 Memory = M").arg(A::EditableText),
-                 QStringLiteral("%1 Operator = ").arg(A::EditableText),  // no padding blanks
+                 QStringLiteral("%1 Memory = M").arg(A::StaticText),
+                 QStringLiteral("%1 Operator = ").arg(A::StaticText),  // no padding blanks
                  QStringLiteral("%1 Readout = ").arg(A::Grouping),
                  QStringLiteral("%1 Hexadecimal value = A").arg(A::EditableText),
                  QStringLiteral("%1 Digit 7 = ").arg(A::Button),
@@ -73,7 +77,8 @@ class AccessibilityTest : public QObject {
              }) {
             QVERIFY2(tree.contains(node), qPrintable(node + QLatin1Char('\n') + tree.join('\n')));
         }
-        for (const QString& node : tree) {  // no control goes unnamed
+        QVERIFY(tree.front().contains(QStringLiteral(" korvocalc,")));  // the window
+        for (const QString& node : tree) {                              // no control goes unnamed
             QVERIFY2(!node.contains(QStringLiteral("  =")), qPrintable(node));
         }
         QVERIFY(f_->controls().clearEntry->accessibleDescription().startsWith("Clears the entry"));
@@ -107,6 +112,35 @@ class AccessibilityTest : public QObject {
         QCOMPARE(f_->entry(), QStringLiteral("0.5000000000000000000"));
         f_->stroke(Qt::Key_F2);
         QVERIFY(!c.degrees->isChecked() && accessible(c.radians)->state().checked);
+    }
+
+    // Whatever changes is said once, in a few words, however it was reached.
+    void everyChangeIsAnnouncedOnce_data() {
+        QTest::addColumn<QString>("words");
+        const auto row = [](const char* keys, const char* words) {
+            QTest::newRow(keys) << QString::fromLatin1(words);
+        };
+        row("7 + 8 =", "7/plus/8/15");
+        row("1 2 F5", "1/12/hexadecimal, C");
+        row("F2 F2", "radians/degrees");
+        row("F3 I I", "floating point on/arc on/arc off");
+        row("5 Ctrl+M Ctrl+L", "5/memory stored/memory cleared");
+        row("5 @7 Backspace Esc", "5/57/5/empty");
+    }
+    void everyChangeIsAnnouncedOnce() {
+        f_->stroke(Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        announced.clear();
+        for (const QString& key : QString::fromLatin1(QTest::currentDataTag()).split(' ')) {
+            if (key == QStringLiteral("@7")) {
+                f_->click(QStringLiteral("Digit 7"));
+            } else {
+                const QKeyCombination keys = QKeySequence::fromString(key)[0];
+                f_->stroke(keys.key(), keys.keyboardModifiers());
+            }
+            QCoreApplication::processEvents();
+        }
+        QTEST(announced.join('/'), "words");
     }
 
     void aboutThroughTheBusAnswersBeforeItOpens() {
