@@ -1,10 +1,12 @@
 #include "app/readoutpanel.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "app/contrast.h"
 #include "readout/binarylines.h"
 
 namespace korvo::app {
@@ -69,8 +71,7 @@ QFont labelFont() {
     return font;
 }
 
-ReadoutPanel::ReadoutPanel(QWidget* parent, QColor panelColour)
-    : QGroupBox(parent), panelColour_(panelColour) {
+ReadoutPanel::ReadoutPanel(QWidget* parent) : QGroupBox(parent) {
     installReadOnlyTextAccessibility();
     setAccessibleName(QStringLiteral("Readout"));
     for (std::size_t i = 0; i < values_.size(); ++i) {
@@ -124,14 +125,19 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
         return;
     }
     const ReadoutPicture& p = *picture_;
+    // The panel follows the palette; the picture's colours are kept where
+    // they are readable on it, the palette's text colour used where not.
+    const QPalette palette = QApplication::palette("QMenu");
+    const QColor panel = palette.color(QPalette::Window);
+    const QColor textColour = palette.color(QPalette::WindowText);
     QPainter painter(this);
-    painter.fillRect(toQRect(p.background), panelColour_);
+    painter.fillRect(toQRect(p.background), panel);
     painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(panelColour_);
+    painter.setBackground(panel);
 
     // Labels: at a point, in the bold label font.
     painter.setFont(*labelFont_);
-    painter.setPen(colourOf(p.labelColour));
+    painter.setPen(readableOn(colourOf(p.labelColour), panel, textColour));
     const int labelAscent = painter.fontMetrics().ascent();
     for (const PictureLabel& label : p.labels) {
         painter.drawText(QPoint(label.x, label.y + labelAscent), latin1(label.text));
@@ -141,7 +147,7 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
     // ends in an ellipsis after the last whole character that fits; the
     // line's tooltip holds it all.
     painter.setFont(*numberFont_);
-    painter.setPen(colourOf(p.valueColour));
+    painter.setPen(readableOn(colourOf(p.valueColour), panel, textColour));
     const QFontMetrics metrics = painter.fontMetrics();
     const int ascent = metrics.ascent();
     const auto drawLine = [&](const PictureLine& line) {

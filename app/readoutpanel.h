@@ -16,7 +16,8 @@ namespace korvo::app {
 
 class ReadoutPanel : public QGroupBox {
   public:
-    ReadoutPanel(QWidget* parent, QColor panelColour);
+    // The panel is painted in the colour of menus.
+    explicit ReadoutPanel(QWidget* parent);
 
     void setPicture(const ReadoutPicture& picture);
     [[nodiscard]] const std::optional<ReadoutPicture>& picture() const { return picture_; }
@@ -29,7 +30,6 @@ class ReadoutPanel : public QGroupBox {
   private:
     void describeLines();
 
-    QColor panelColour_;
     std::optional<ReadoutPicture> picture_;
     std::optional<QFont> numberFont_;  // made for the first picture, then kept
     std::optional<QFont> labelFont_;

@@ -1,13 +1,11 @@
 #include "app/windowcontrols.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -142,9 +140,7 @@ WindowControls createControls(QWidget* area) {
             place(new KeypadRow(area, row), {178, 74 + 29 * row, 272, 24}, nullptr);
     }
 
-    // The panel is painted in the colour of menus.
-    const QColor panel = QApplication::palette("QMenu").color(QPalette::Window);
-    c.readout = place(new ReadoutPanel(area, panel), {4, 18, 161, 196}, nullptr);
+    c.readout = place(new ReadoutPanel(area), {4, 18, 161, 196}, nullptr);
     c.readout->setFocusPolicy(Qt::NoFocus);
     return c;
 }

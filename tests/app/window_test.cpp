@@ -9,6 +9,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 #include "app/startup.h"
 #include "windowfixture.h"
@@ -169,6 +172,31 @@ class WindowTest : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(), whole);
     }
 
+    // The readout's labels and numbers and the switches' labels read at
+    // 4.5:1 or better, in the light look and under a dark palette.
+    void textIsReadableInTheLightLookAndADarkPalette() {
+        const QPalette light = QApplication::palette();
+        for (const QPalette& palette : {light, QPalette(QColor(53, 53, 53), QColor(43, 43, 43))}) {
+            QApplication::setPalette(palette);
+            f_ = std::make_unique<WindowFixture>();
+            f_->type("-12.5");
+            const WindowControls& c = f_->controls();
+            const QImage panel = c.readout->grab().toImage();
+            for (const QRect& text : {QRect(64, 10, 30, 14), QRect(64, 100, 30, 14),
+                                      QRect(4, 24, 155, 12), QRect(4, 114, 155, 11)}) {
+                QVERIFY2(contrast(panel, text) >= 4.5,
+                         qPrintable(QString::number(contrast(panel, text))));
+            }
+            for (QWidget* control :
+                 {static_cast<QWidget*>(c.floatingPoint), static_cast<QWidget*>(c.degrees),
+                  static_cast<QWidget*>(c.hexadecimal)}) {
+                const QImage shot = control->grab().toImage();
+                QVERIFY(contrast(shot, shot.rect().adjusted(15, 0, 0, 0)) >= 4.5);  // past the box
+            }
+        }
+        QApplication::setPalette(light);
+    }
+
     void repaintsShowTheSamePicture() {
         f_->type("12.5");
         ReadoutPanel* panel = f_->controls().readout;
@@ -193,6 +221,36 @@ class WindowTest : public QObject {
     }
 
   private:
+    // The contrast (WCAG) of the text in `rect`: its most distinct pixel
+    // against the commonest, the background.
+    static double contrast(const QImage& image, const QRect& rect) {
+        const auto luminance = [](QRgb c) {
+            const auto linear = [](int v) {
+                const double x = v / 255.0;
+                return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) +
+                   0.0722 * linear(qBlue(c));
+        };
+        std::map<QRgb, int> counts;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                ++counts[image.pixel(x, y)];
+            }
+        }
+        const double background =
+            luminance(std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                          return a.second < b.second;
+                      })->first);
+        double best = 1;
+        for (const auto& [colour, count] : counts) {
+            const double l = luminance(colour);
+            best =
+                std::max(best, (std::max(l, background) + 0.05) / (std::min(l, background) + 0.05));
+        }
+        return best;
+    }
+
     // Pixels of `rect` close to black (numbers) or, with `blue`, to the
     // labels' blue: text is smoothed.
     int ink(const QRect& rect, bool blue = false) {
