@@ -37,6 +37,7 @@ void fitCell(QFont& font, int height) {
 }
 
 constexpr int kSystemFontCell = 16;
+constexpr int kWidthProbe = 20;
 
 constexpr std::array<const char*, 4> kValueNames{"Decimal value", "Hexadecimal value",
                                                  "Octal value", "Binary value"};
@@ -59,6 +60,14 @@ QFont numberFont(const PictureFont& font) {
     if (average > 0) {
         const double stretch = 100.0 * font.width / average;
         result.setStretch(std::clamp(static_cast<int>(std::lround(stretch)), 50, 200));
+    }
+    // Characters no wider than the picture's, so that a line of as many as
+    // its place holds is drawn whole (a fraction of a pixel per character
+    // would cut the last one).
+    const QString run(kWidthProbe, QLatin1Char('0'));
+    while (result.stretch() > 50 &&
+           QFontMetrics(result).horizontalAdvance(run) > kWidthProbe * font.width) {
+        result.setStretch(result.stretch() - 1);
     }
     return result;
 }
@@ -153,7 +162,12 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
     const auto drawLine = [&](const PictureLine& line) {
         const QRect rect = toQRect(line.rect);
         painter.setClipRect(rect);
-        const QString text = metrics.elidedText(latin1(line.text), Qt::ElideRight, rect.width());
+        QString text = latin1(line.text);
+        // Judged by the ink, not the advance: a last digit whose advance
+        // passes the edge by a pixel is still drawn whole.
+        if (metrics.boundingRect(text).right() >= rect.width()) {
+            text = metrics.elidedText(text, Qt::ElideRight, rect.width());
+        }
         painter.drawText(QPoint(rect.left(), rect.top() + ascent), text);
     };
     drawLine(p.decimal);

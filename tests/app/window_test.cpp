@@ -13,6 +13,7 @@
 #include <cmath>
 #include <map>
 
+#include "app/keypadrow.h"
 #include "app/startup.h"
 #include "windowfixture.h"
 
@@ -172,11 +173,16 @@ class WindowTest : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(), whole);
     }
 
-    // The readout's labels and numbers and the switches' labels read at
-    // 4.5:1 or better, in the light look and under a dark palette.
+    // The readout's labels and numbers, the switches' labels and the keypad's
+    // faces read at 4.5:1 or better, in the light look and under a dark
+    // palette.
     void textIsReadableInTheLightLookAndADarkPalette() {
-        const QPalette light = QApplication::palette();
-        for (const QPalette& palette : {light, QPalette(QColor(53, 53, 53), QColor(43, 43, 43))}) {
+        const struct Restore {
+            QPalette light = QApplication::palette();
+            ~Restore() { QApplication::setPalette(light); }
+        } restore;
+        for (const QPalette& palette :
+             {restore.light, QPalette(QColor(53, 53, 53), QColor(43, 43, 43))}) {
             QApplication::setPalette(palette);
             f_ = std::make_unique<WindowFixture>();
             f_->type("-12.5");
@@ -193,8 +199,14 @@ class WindowTest : public QObject {
                 const QImage shot = control->grab().toImage();
                 QVERIFY(contrast(shot, shot.rect().adjusted(15, 0, 0, 0)) >= 4.5);  // past the box
             }
+            for (const KeypadRow* row : c.keypad) {
+                for (int column = 0; column < korvo::kKeysPerRow; ++column) {
+                    const QImage face = row->key(column)->grab().toImage();  // inside its edge
+                    QVERIFY2(contrast(face, {5, 5, 13, 12}) >= 4.5,
+                             qPrintable(row->key(column)->accessibleName()));
+                }
+            }
         }
-        QApplication::setPalette(light);
     }
 
     void repaintsShowTheSamePicture() {
