@@ -35,13 +35,8 @@ void dump(QAccessibleInterface* node, QStringList& out) {
     }
 }
 
-QList<std::pair<QObject*, QString>> valueChanges;
 QStringList announced;  // what the notification said as it showed
 void record(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::ValueChanged) {
-        valueChanges.append({event->object(),
-                             static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()});
-    }
     if (event->type() == QAccessible::ObjectShow) {
         announced << accessible(event->object())->text(QAccessible::Name);
     }
@@ -89,16 +84,6 @@ class AccessibilityTest : public QObject {
         QCOMPARE(cut->text(A::Accelerator), QStringLiteral("Ctrl+X"));
     }
 
-    void aResultIsSignalledWhereTheFocusRests() {
-        f_->type("12+3");
-        valueChanges.clear();
-        f_->type("=");
-        QTRY_VERIFY(valueChanges.contains({f_->controls().entry, QStringLiteral("15")}));
-        QVERIFY(f_->focusOnMainWindow());
-        QCOMPARE(accessible(f_->window->clientArea())->text(QAccessible::Name),
-                 QStringLiteral("15"));
-    }
-
     // Deg and Rad are one choice: a click on the unit in force keeps it
     // checked, F2 switches.
     void theAngleUnitInForceIsTheOneChecked() {
@@ -141,6 +126,9 @@ class AccessibilityTest : public QObject {
             QCoreApplication::processEvents();
         }
         QTEST(announced.join('/'), "words");
+        // Where the focus rests between keys, the number is the name.
+        QCOMPARE(accessible(f_->window->clientArea())->text(QAccessible::Name),
+                 f_->entry().isEmpty() ? QStringLiteral("Empty entry") : f_->entry());
     }
 
     void aboutThroughTheBusAnswersBeforeItOpens() {
