@@ -27,6 +27,7 @@
 #include "app/shortcuthint.h"
 #include "app/tabnavigation.h"
 #include "app/x11repeat.h"
+#include "calc/clearall.h"
 #include "calc/commandids.h"
 #include "calc/dispatcher.h"
 #include "calc/windowcommands.h"
@@ -48,6 +49,7 @@ CalculatorWindow::CalculatorWindow()
     setCentralWidget(area_);
     controls_ = createControls(area_);
     ws_ = std::make_unique<QtWindowSystem>(controls_, area_);
+    showStartReadout(state_, *ws_);
     keys_ = std::make_unique<KeyFlow>(state_, *ws_);
     const QString platform = QGuiApplication::platformName();
     keys_->trustRepeatFlag(!useDetectableAutoRepeat());

@@ -23,8 +23,8 @@ void enter(CalculatorState& s, const std::string& text) {
     korvo::parseReal(s);
 }
 
-// Everything the operator step does before the operation; pendingOp 0 for a power.
-void prepare(CalculatorState& s, const std::string& first, std::uint32_t pendingOp,
+// Everything the operator step does before the operation; None for a power.
+void prepare(CalculatorState& s, const std::string& first, korvo::PendingOperation pendingOp,
              const std::string& second) {
     enter(s, first);
     s.firstIntText = s.intText;
@@ -40,7 +40,7 @@ void prepare(CalculatorState& s, const std::string& first, std::uint32_t pending
 void integerPowerLargestExponent(benchmark::State& state) {
     CalculatorState s;
     for (auto _ : state) {
-        prepare(s, "3", 0, "4294967295");
+        prepare(s, "3", korvo::PendingOperation::None, "4294967295");
         korvo::integerPower(s);
         benchmark::DoNotOptimize(s.entryText.data());
     }
@@ -50,7 +50,7 @@ BENCHMARK(integerPowerLargestExponent);
 void scaledMultiplySixteenDigits(benchmark::State& state) {
     CalculatorState s;
     for (auto _ : state) {
-        prepare(s, "12345678.12345678", 3, "87654321.8765432");
+        prepare(s, "12345678.12345678", korvo::PendingOperation::Multiply, "87654321.8765432");
         korvo::scaledMultiplyDivide(s);
         benchmark::DoNotOptimize(s.entryText.data());
     }
@@ -60,7 +60,7 @@ BENCHMARK(scaledMultiplySixteenDigits);
 void divideHundredBySeven(benchmark::State& state) {
     CalculatorState s;
     for (auto _ : state) {
-        prepare(s, "100", 4, "7");
+        prepare(s, "100", korvo::PendingOperation::Divide, "7");
         benchmark::DoNotOptimize(korvo::divideNumbers(s));
         benchmark::DoNotOptimize(s.entryText.data());
     }

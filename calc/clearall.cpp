@@ -16,8 +16,7 @@ void clearAll(CalculatorState& s, WindowSystem& ws) {
 
     s.hypotenusePending = 0;
     s.powerPending = 0;
-    s.reciprocalMode = 0;
-    s.pendingOp = 0;
+    s.pendingOp = PendingOperation::None;
     s.entryHasPoint = 0;
 
     ws.setEntryText(s.entryText);
@@ -38,6 +37,15 @@ void clearAll(CalculatorState& s, WindowSystem& ws) {
     s.firstOperandSet = 0;
     s.realValue = Real80{};
     s.firstReal = Real80{};
+}
+
+void refusePaste(CalculatorState& s, WindowSystem& ws) {
+    clearAll(s, ws);
+    ws.messageBox(text::kPasteMessage, text::kCaption, kMessageExclamationTaskModal);
+}
+
+void showStartReadout(CalculatorState& s, WindowSystem& ws) {
+    repaintReadout(s, ws);
 }
 
 }  // namespace korvo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "calc/clearall.h"
@@ -10,35 +11,28 @@
 #include "calc/functions.h"
 #include "calc/memory.h"
 #include "calc/operations.h"
+#include "calc/pastetext.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/digits.h"
 #include "intmath/numbertext.h"
 #include "state/fixedtexts.h"
 
 namespace korvo {
 namespace {
 
-// Caret positions: past the longest entry, and at the end of the pi text.
-constexpr std::size_t kCaretAfterEntry = 34;
-constexpr std::size_t kCaretAfterPi = 33;
-
 // The entry's length limits, checked after every append.
 constexpr std::size_t kLongestEntry = 34;
 constexpr std::size_t kLongestHexEntry = 28;
 constexpr std::size_t kLongestFactor = 16;   // a multiplication pending
 constexpr std::size_t kLongestDivisor = 19;  // a division pending, or floating-point mode
-constexpr std::size_t kMostFractionDigits = 19;
-
-constexpr std::uint32_t kMultiplyPending = 3;
-constexpr std::uint32_t kDividePending = 4;
 
 // wsprintfA with "%lu" or "%lX": decimal or upper-case hexadecimal, no padding.
 std::string keyText(std::uint32_t value, bool hexadecimal) {
-    constexpr std::string_view kDigits = "0123456789ABCDEF";
     const std::uint32_t base = hexadecimal ? 16 : 10;
     std::string reversed;
     do {
-        reversed.push_back(kDigits[value % base]);
+        reversed.push_back(digitCharacter(value % base));
         value /= base;
     } while (value != 0);
     return {reversed.rbegin(), reversed.rend()};
@@ -53,25 +47,13 @@ bool acceptsEntryKey(std::uint32_t id, std::uint32_t radix) {
     return id >= cmd::kDigit0 && id <= cmd::kDigitF && id - cmd::kDigit0 < radix;
 }
 
-// A pasted character is legal when it is a digit of the radix in force;
-// letters must already be capitals.
-bool legalPasteCharacter(unsigned char code, std::uint32_t radix) {
-    std::uint32_t value = radix;
-    if (code >= '0' && code <= '9') {
-        value = code - '0';
-    } else if (code >= 'A' && code <= 'F') {
-        value = code - 'A' + 10U;
-    }
-    return value < radix;
-}
-
 // The shortest of the length limits in force on the entry.
 std::size_t entryLengthLimit(const CalculatorState& s) {
     std::size_t limit = s.radix == 16 ? kLongestHexEntry : kLongestEntry;
-    if (s.pendingOp == kMultiplyPending) {
+    if (s.pendingOp == PendingOperation::Multiply) {
         limit = std::min(limit, kLongestFactor);
     }
-    if (s.pendingOp == kDividePending || s.floatMode == 1) {
+    if (s.pendingOp == PendingOperation::Divide || s.floatMode == 1) {
         limit = std::min(limit, kLongestDivisor);
     }
     return limit;
@@ -97,14 +79,14 @@ void appendToEntry(CalculatorState& s, WindowSystem& ws) {
     const bool tooLong = longer.size() > entryLengthLimit(s);
     // The parser keeps 19 fraction digits: a 20th would only be rounded away.
     const bool tooPrecise = digitKey && s.entryText.find('.') != std::string::npos &&
-                            fractionDigitCount(s.entryText) >= kMostFractionDigits;
+                            fractionDigitCount(s.entryText) >= kFractionDigits;
     if (tooLong || tooPrecise) {
         ws.beep();
         return;
     }
     s.entryText = longer;
     ws.setEntryText(s.entryText);
-    ws.setCaret(kCaretAfterEntry);
+    ws.setCaret(kCaretAtEnd);
     refreshEntry(s, ws);
 }
 
@@ -127,35 +109,23 @@ void digitOrPointKey(CalculatorState& s, WindowSystem& ws, std::uint32_t id) {
     appendToEntry(s, ws);
 }
 
-// The edit control has put the clipboard text into the emptied field; it
-// becomes the entry only if every character is a digit of the radix.
+// The edit control has put the pasted text into the emptied field; it
+// becomes the entry only if it is a number of the radix in force that fits
+// the entry whole. Anything else, too long a number included, clears the
+// calculator and says so: a cut would enter another number.
 void pasteKey(CalculatorState& s, WindowSystem& ws) {
-    s.formatText.clear();
-    for (std::size_t i = 0; i < s.workText.size(); ++i) {
-        auto code = static_cast<unsigned char>(s.workText[i]);
-        if (code > 'Z') {
-            // Lower-case letters become capitals, in both copies of the text.
-            code = static_cast<unsigned char>(code - 0x20);
-            s.workText[i] = static_cast<char>(code);
-            if (i < s.entryText.size()) {
-                s.entryText[i] = static_cast<char>(code);
-            }
-        }
-        if (!legalPasteCharacter(code, s.radix)) {
-            clearAll(s, ws);
-            ws.messageBox(text::kPasteMessage, text::kCaption, kMessageExclamationTaskModal);
-            return;
-        }
-    }
-    // Too long a paste is refused whole: a cut would enter another number.
-    // The clipboard still holds it.
-    if (s.entryText.size() > entryLengthLimit(s)) {
-        ws.beep();
-        s.entryText.clear();
-        ws.setEntryText(s.entryText);
+    const std::optional<std::string> number = pastedNumber(s.workText, s.radix);
+    const bool fits = number && number->size() <= entryLengthLimit(s) &&
+                      fractionDigitCount(*number) <= kFractionDigits;
+    if (!fits) {
+        refusePaste(s, ws);
         return;
     }
-    appendToEntry(s, ws);
+    s.entryText.clear();
+    s.formatText = *number;
+    if (!s.formatText.empty()) {
+        appendToEntry(s, ws);
+    }
 }
 
 void signKey(CalculatorState& s, WindowSystem& ws) {
@@ -184,12 +154,16 @@ void signKey(CalculatorState& s, WindowSystem& ws) {
     repaintReadout(s, ws);
 }
 
+// Pi is the unit's own real, written in the base in force as any real is.
 void piKey(CalculatorState& s, WindowSystem& ws) {
     s.realValue = x87::loadPi(s.fpu);
     formatReal(s, s.realValue);
-    ws.setEntryText(text::kPi);
-    ws.setCaret(kCaretAfterPi);
-    s.workText = std::string(text::kPi);
+    // In decimal the text keeps the digits of pi itself rather than those of
+    // the real rounded to nineteen places.
+    const std::string pi = s.radix == 10 ? std::string(text::kPi) : s.entryText;
+    ws.setEntryText(pi);
+    ws.setCaret(kCaretAtEnd);
+    s.workText = pi;
     parseNumber(s);
     repaintReadout(s, ws);
 }
@@ -272,7 +246,7 @@ void dispatchKeypadCommand(CalculatorState& s, WindowSystem& ws, std::uint32_t c
     // While the out-of-range message stands, every key waits for C, CE or
     // Back Space. A paste is still checked: the message is no number, so it
     // is rejected like any illegal text.
-    if (s.workText.starts_with('*') && id != cmd::kPaste) {
+    if (text::showsOutOfRange(s.workText) && id != cmd::kPaste) {
         return;
     }
     runKeyHandler(s, ws, id);

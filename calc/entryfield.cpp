@@ -7,13 +7,13 @@
 #include "calc/commandids.h"
 #include "calc/dispatcher.h"
 #include "calc/entryio.h"
+#include "calc/pastetext.h"
 
 namespace korvo {
 namespace {
 
 // A paste puts at most one character more than the longest entry into the
-// field: enough for the dispatcher to see a paste too long and refuse it
-// whole, however long the clipboard text.
+// field: enough for the dispatcher to see a paste too long and refuse it.
 constexpr std::size_t kPasteRoom = 35;
 
 // A key the entry field has handed over runs as a click on its key.
@@ -66,14 +66,17 @@ bool entryCharacter(CalculatorState& s, WindowSystem& ws, char character) {
 void entryPaste(CalculatorState& s, WindowSystem& ws) {
     s.pendingKeyCommand = 0;
     clearAll(s, ws);
+    // Only a number goes into the field, without the separators and blanks
+    // it was copied with. Text of several lines is no number: taking its
+    // first line would enter a number the user did not choose.
+    const std::optional<std::string> number = pastedNumber(ws.clipboardText(), s.radix);
+    if (!number || number->size() > kPasteRoom) {
+        refusePaste(s, ws);
+        return;
+    }
     s.pendingKeyCommand = cmd::kPaste;
-    // A single-line edit control takes the clipboard text up to its first
-    // line break, into the now empty field, with the caret after it.
-    const std::string clipboard = ws.clipboardText();
-    const std::string line = clipboard.substr(0, clipboard.find_first_of("\r\n"));
-    const std::string inserted = line.substr(0, kPasteRoom);
-    ws.setEntryText(inserted);
-    ws.setCaret(inserted.size());
+    ws.setEntryText(*number);
+    ws.setCaret(number->size());
     runPendingKey(s, ws);
 }
 

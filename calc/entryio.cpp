@@ -23,4 +23,11 @@ void refreshEntry(CalculatorState& s, WindowSystem& ws) {
     repaintReadout(s, ws);
 }
 
+std::string withoutZeroSign(std::string text) {
+    if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
 }  // namespace korvo

@@ -20,4 +20,9 @@ void repaintReadout(CalculatorState& s, WindowSystem& ws);
 // formatReal (the entry field keeps its text), then repaints the readout.
 void refreshEntry(CalculatorState& s, WindowSystem& ws);
 
+// A number text whose digits are all zero without its minus: a result or a
+// stored number of zero carries no sign ("-0" and "-0.000" become "0" and
+// "0.000").
+std::string withoutZeroSign(std::string text);
+
 }  // namespace korvo

@@ -12,18 +12,18 @@
 #include "floatmath/exponential.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/limboperation.h"
 #include "intmath/limbs.h"
 #include "intmath/muldiv.h"
 #include "intmath/numbertext.h"
 #include "intmath/signedarith.h"
+#include "intmath/wholepower.h"
 
 namespace korvo {
 
 namespace {
 
 constexpr std::uint32_t kDegrees = 1;
-constexpr std::uint32_t kMultiplication = 3;
-constexpr std::uint32_t kDivision = 4;
 // FSIN, FCOS, FPTAN and FSINCOS give up from 2^63 on: that biased exponent
 // and every larger one (infinities and NaN included).
 constexpr std::uint16_t kTrigLimitExponent = 0x403E;
@@ -55,6 +55,14 @@ void logKey(CalculatorState& s, WindowSystem& ws) {
 void powerKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
     x87::finit(s.fpu);
     parseReal(s);
+    const std::uint32_t base = commandId == cmd::kTwoToX ? 2 : 10;
+    if (const auto exact = wholePowerOf(base, s.limbResult);
+        exact && s.floatMode == 0 && commandId != cmd::kEToX) {
+        s.limbResult = *exact;  // a whole power in integer mode is exact
+        formatNumber(s);
+        showResult(s, ws);
+        return;
+    }
     if (commandId == cmd::kTwoToX) {
         powerOfTwo(s, s.realValue);
     } else if (commandId == cmd::kTenToX) {
@@ -73,37 +81,34 @@ void squareKey(CalculatorState& s, WindowSystem& ws) {
         showReal(s, ws);
         return;
     }
-    // The number is squared as first operand times current number; the
-    // first operand taken before stays for a later percent.
-    const FirstOperandCopy first = keepFirstOperand(s);
-    describeOperands(s);
-    s.firstIntText = s.intText;
-    s.firstFracText = s.fracText;
-    s.firstOperand = s.limbResult;
-    if (s.firstOperand.fracDigits > 0 || s.limbResult.fracDigits > 0) {
-        s.pendingOp = kMultiplication;
-        scaledMultiplyDivide(s);
-    } else {
-        alignOperands(s);
-        multiplyNumbers(s);
-    }
-    restoreFirstOperand(s, first);
+    // The first operand taken before stays for a later percent.
+    s.entryText = squareOfLimbs(s.limbResult, s.radix).text;
     showResult(s, ws);
 }
 
-// 1 divided by the current number, through the evaluation of "=".
+// 1 divided by the current number, as "=" divides; the first operand taken
+// before stays as it was.
 void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
-    const FirstOperandCopy first = keepFirstOperand(s);
-    s.firstIntText = "1";
-    s.firstFracText.clear();
-    s.fracWidth = 0;
-    s.firstOperand = LimbNumber{};
-    s.firstOperand.limbs[3] = 1;
-    s.pendingOp = kDivision;
-    s.reciprocalMode = 1;
-    s.firstReal = x87::loadOne();
-    evaluatePending(s, ws);
-    restoreFirstOperand(s, first);
+    if (s.floatMode == 1) {
+        x87::finit(s.fpu);
+        if (s.realValue.isZero()) {
+            showOutOfRangeResult(s, ws);
+            return;
+        }
+        s.realValue = x87::divide(s.fpu, x87::loadOne(), s.realValue);
+        showReal(s, ws);
+        return;
+    }
+    LimbNumber one;
+    one.limbs[3] = 1;
+    const LimbOutcome quotient =
+        operateOnLimbs(PendingOperation::Divide, one, s.limbResult, s.radix);
+    if (!quotient.done) {
+        showOutOfRangeResult(s, ws);
+        return;
+    }
+    s.entryText = quotient.text;
+    showResult(s, ws);
 }
 
 Real80 reciprocalOf(const X87& unit, Real80 value) {
@@ -201,8 +206,9 @@ void angleKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
         result = forwardFunction(unit, commandId, x);
     }
     s.realValue = result;
-    // Forward functions and Arc Tan show every digit the unit produced.
-    const bool untrimmed = s.arcMode == 0 || commandId == cmd::kTan;
+    // Arc Tan shows every digit the unit produced; every other result is
+    // trimmed like any real, so sin 30 degrees reads 0.5 in every base.
+    const bool untrimmed = s.arcMode == 1 && commandId == cmd::kTan;
     s.skipFractionTrim = untrimmed ? 1 : 0;
     formatReal(s, s.realValue);
     s.skipFractionTrim = 0;

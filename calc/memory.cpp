@@ -5,6 +5,7 @@
 #include "calc/memory.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "calc/commandids.h"
@@ -13,6 +14,8 @@
 #include "calc/operations.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/limboperation.h"
+#include "intmath/limbs.h"
 #include "intmath/numbertext.h"
 #include "intmath/signedarith.h"
 #include "state/fixedtexts.h"
@@ -20,12 +23,6 @@
 namespace korvo {
 
 namespace {
-
-// Values of pendingOp the signed operations read.
-constexpr std::uint32_t kAddition = 1;
-constexpr std::uint32_t kSubtraction = 2;
-// A recalled number leaves the caret at the end of the field.
-constexpr std::size_t kRecallCaret = 33;
 
 void memoryClear(CalculatorState& s, WindowSystem& ws) {
     s.memoryHeld = 0;
@@ -47,19 +44,12 @@ MemoryOperand memoryOperand(CalculatorState& s) {
         return {s.limbResult, s.realValue};
     }
     if (s.floatMode == 0) {
-        return {s.firstOperand, realOfText(s, textsOf(s, s.firstOperand).whole)};
+        return {s.firstOperand, realOfText(numberTexts(s.firstOperand, s.radix).whole, s.radix)};
     }
     // A floating-point chain's running result lives in firstReal: the limb
     // side holds its shown digits.
-    const X87 unit = s.fpu;
-    const LimbNumber current = s.limbResult;
-    LimbNumber shown{};
-    if (!formatReal(s, s.firstReal, RealText::Echo)) {
-        shown = numberOfText(s, std::string(s.entryText));
-    }
-    s.limbResult = current;
-    s.fpu = unit;
-    return {shown, s.firstReal};
+    const std::optional<std::string> shown = realShownText(s.firstReal, s.radix);
+    return {shown ? numberOfText(*shown, s.radix) : LimbNumber{}, s.firstReal};
 }
 
 // The operator step that ends MS, M+ and M-: it looks at the entry as the
@@ -70,9 +60,20 @@ void finishMemoryKey(CalculatorState& s, WindowSystem& ws, const std::string& en
     operatorStep(s, ws, StepKey::Memory);
 }
 
+// A stored zero carries no sign, even when the entry shows a typed "-0".
+void dropZeroSign(LimbNumber& number, Real80& real) {
+    if (limbsAreZero(number)) {
+        number.negative = 0;
+    }
+    if (real.isZero()) {
+        real = Real80{};
+    }
+}
+
 void memoryStore(CalculatorState& s, WindowSystem& ws) {
     const std::string entry = s.workText;
-    const MemoryOperand stored = memoryOperand(s);
+    MemoryOperand stored = memoryOperand(s);
+    dropZeroSign(stored.number, stored.real);
     s.memoryHeld = 1;
     s.memoryReal = stored.real;
     s.memoryNumber = stored.number;
@@ -93,27 +94,23 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
     const MemoryOperand operand = memoryOperand(s);
     const LimbNumber current = s.limbResult;
     if (s.floatMode == 0) {
-        const FirstOperandCopy first = keepFirstOperand(s);
-        s.firstOperand = s.memoryNumber;
-        s.limbResult = operand.number;
-        s.pendingOp = adding ? kAddition : kSubtraction;
-        operateOnLimbs(s);
-        restoreFirstOperand(s, first);
-        const std::string sum = s.entryText;
-        s.memoryNumber = numberOfText(s, sum);
-        s.memoryReal = realOfText(s, sum);
+        const std::string sum =
+            operateOnLimbs(adding ? PendingOperation::Add : PendingOperation::Subtract,
+                           s.memoryNumber, operand.number, s.radix)
+                .text;
+        s.memoryNumber = numberOfText(sum, s.radix);
+        s.memoryReal = realOfText(sum, s.radix);
     } else {
-        const X87 unit = s.fpu;
         s.memoryReal = adding ? x87::add(s.fpu, s.memoryReal, operand.real)
                               : x87::subtract(s.fpu, s.memoryReal, operand.real);
-        if (!formatReal(s, s.memoryReal, RealText::Echo)) {
-            s.memoryNumber = numberOfText(s, std::string(s.entryText));
+        if (const std::optional<std::string> shown = realShownText(s.memoryReal, s.radix)) {
+            s.memoryNumber = numberOfText(*shown, s.radix);
         }
-        s.fpu = unit;
     }
+    dropZeroSign(s.memoryNumber, s.memoryReal);
     s.limbResult = current;
     // A waiting operation is dropped, power and hypotenuse included.
-    s.pendingOp = 0;
+    s.pendingOp = PendingOperation::None;
     s.powerPending = 0;
     s.hypotenusePending = 0;
     finishMemoryKey(s, ws, entry);
@@ -122,7 +119,8 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
 // MR shows the memory's own limb number in both modes. Recalled while an
 // operation waits, it becomes the second operand and the first stays.
 void memoryRecall(CalculatorState& s, WindowSystem& ws) {
-    const bool operationWaits = s.pendingOp != 0 || s.powerPending == 1 || s.hypotenusePending == 1;
+    const bool operationWaits =
+        s.pendingOp != PendingOperation::None || s.powerPending == 1 || s.hypotenusePending == 1;
     s.realValue = s.memoryReal;
     if (!operationWaits) {
         s.firstReal = s.memoryReal;
@@ -132,7 +130,7 @@ void memoryRecall(CalculatorState& s, WindowSystem& ws) {
     formatNumber(s);
     s.savedFracZeros = s.limbResult.fracZeros;
     ws.setEntryText(s.entryText);
-    ws.setCaret(kRecallCaret);
+    ws.setCaret(kCaretAtEnd);
     repaintReadout(s, ws);
 }
 

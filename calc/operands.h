@@ -1,7 +1,5 @@
-// Keeping the operands of two-operand work sound. The limb engine reads the
-// operands' texts beside their limbs and uses firstOperand as scratch space,
-// so the controller writes the texts afresh from the limbs before each
-// operation and puts the first operand back after it.
+// The operands of two-operand work: the first operand with its texts, and
+// the pending operation run on the limbs.
 #pragma once
 
 #include <string>
@@ -10,43 +8,12 @@
 
 namespace korvo {
 
-// A number as the limb formatter writes it in the radix in force.
-struct NumberTexts {
-    std::string whole;     // sign, digits, point
-    std::string integer;   // sign and integer digits
-    std::string fraction;  // fraction digits, no point
-};
-NumberTexts textsOf(CalculatorState& s, const LimbNumber& number);
-
-// The real a number text stands for, read as parseReal reads it, without
-// touching realValue, workText or the control word in force.
-Real80 realOfText(CalculatorState& s, const std::string& text);
-
 // firstOperand becomes `number`, its texts and fraction width with it.
 void setFirstOperand(CalculatorState& s, const LimbNumber& number);
 
-// The operands' texts (firstIntText, firstFracText, fracWidth, intText,
-// fracText) written from firstOperand and limbResult.
-void describeOperands(CalculatorState& s);
-
-// firstOperand and its texts, kept across engine work that overwrites them.
-struct FirstOperandCopy {
-    LimbNumber number;
-    std::string intText;
-    std::string fracText;
-    std::uint32_t fracWidth = 0;
-};
-FirstOperandCopy keepFirstOperand(const CalculatorState& s);
-void restoreFirstOperand(CalculatorState& s, const FirstOperandCopy& copy);
-
-// The four operations on limbs by pendingOp (1 to 4): firstOperand op
-// limbResult, the result in limbResult and its text in entryText. The
-// operands' texts are written from their limbs first and the first operand
-// is put back afterwards. Returns false for a zero divisor.
-bool operateOnLimbs(CalculatorState& s);
-
-// The limb number `text` stands for, parsed in the radix in force; also
-// leaves intText and fracText describing it.
-LimbNumber numberOfText(CalculatorState& s, const std::string& text);
+// The pending operation on limbs, firstOperand op limbResult: the result
+// in limbResult and its text in entryText. Returns false for a zero divisor
+// or a quotient past 128 bits, leaving both as they were.
+bool operatePendingOnLimbs(CalculatorState& s);
 
 }  // namespace korvo

@@ -14,6 +14,7 @@
 #include "floatmath/power.h"
 #include "floatmath/realtext.h"
 #include "floatmath/x87.h"
+#include "intmath/limboperation.h"
 #include "intmath/limbs.h"
 #include "intmath/muldiv.h"
 #include "intmath/numbertext.h"
@@ -24,15 +25,11 @@ namespace korvo {
 
 namespace {
 
-// Values of pendingOp.
-constexpr std::uint32_t kNoOperation = 0;
-constexpr std::uint32_t kAddition = 1;
-constexpr std::uint32_t kSubtraction = 2;
-constexpr std::uint32_t kMultiplication = 3;
-constexpr std::uint32_t kDivision = 4;
-
-// After a result the caret goes to the end of any text the field shows.
-constexpr std::size_t kResultCaret = 33;
+constexpr auto kNoOperation = PendingOperation::None;
+constexpr auto kAddition = PendingOperation::Add;
+constexpr auto kSubtraction = PendingOperation::Subtract;
+constexpr auto kMultiplication = PendingOperation::Multiply;
+constexpr auto kDivision = PendingOperation::Divide;
 
 bool somethingPending(const CalculatorState& s) {
     return s.pendingOp != kNoOperation || s.powerPending == 1 || s.hypotenusePending == 1;
@@ -47,14 +44,16 @@ bool powerOrHypotenuseWaits(const CalculatorState& s) {
 // reals, see the same first operand as the limbs.
 void takeCurrentNumber(CalculatorState& s) {
     setFirstOperand(s, s.limbResult);
-    s.firstReal = s.floatMode == 1 ? s.realValue : realOfText(s, textsOf(s, s.firstOperand).whole);
+    s.firstReal = s.floatMode == 1
+                      ? s.realValue
+                      : realOfText(numberTexts(s.firstOperand, s.radix).whole, s.radix);
 }
 
 // The shown entry as the result step parses it; the out-of-range message
 // stands for no number at all.
 std::string shownNumberText(WindowSystem& ws) {
     std::string shown = readEntry(ws);
-    if (!shown.empty() && shown.front() == '*') {
+    if (text::showsOutOfRange(shown)) {
         shown.clear();
     }
     return shown;
@@ -79,10 +78,10 @@ bool powerOnLimbs(const CalculatorState& s) {
 }
 
 // The whole-number power on limbs; the first operand survives the engine.
-void powerOfLimbs(CalculatorState& s) {
-    const FirstOperandCopy first = keepFirstOperand(s);
-    integerPower(s);
-    restoreFirstOperand(s, first);
+void raiseOnLimbs(CalculatorState& s) {
+    const LimbOutcome power = powerOfLimbs(s.firstOperand, s.limbResult, s.radix);
+    s.limbResult = power.number;
+    s.entryText = power.text;
 }
 
 // The four operations on reals: firstReal op realValue. Returns false for a
@@ -113,22 +112,31 @@ bool runOnReals(CalculatorState& s, Real80& result) {
 
 // An integer-mode result becomes the first operand and the current number,
 // each the same on both sides: the limbs of its text and the real of it.
-void takeResultText(CalculatorState& s, const std::string& result) {
-    setFirstOperand(s, numberOfText(s, result));
-    s.firstReal = realOfText(s, result);
+void takeResultText(CalculatorState& s, const std::string& shown) {
+    const std::string result = withoutZeroSign(shown);
+    s.limbResult = numberOfText(result, s.radix);
+    setFirstOperand(s, s.limbResult);
+    s.firstReal = realOfText(result, s.radix);
     s.realValue = s.firstReal;
 }
 
 // A floating-point chain's result becomes the first operand and the current
-// number; the limb side holds its shown digits.
-void takeResultReal(CalculatorState& s, const Real80& result) {
+// number; the limb side holds its shown digits. A result too large to show
+// ends the calculation with the out-of-range message, as "=" would: the
+// readout shows the running result, and there is none to show. Returns
+// false then.
+bool takeResultReal(CalculatorState& s, WindowSystem& ws, const Real80& computed) {
+    const Real80 result = computed.isZero() ? Real80{} : computed;
+    const X87 unit = s.fpu;
+    if (formatReal(s, result, RealText::Echo)) {
+        showOutOfRangeResult(s, ws);
+        return false;
+    }
     s.firstReal = result;
     s.realValue = result;
-    const X87 unit = s.fpu;
-    if (!formatReal(s, result, RealText::Echo)) {
-        numberOfText(s, std::string(s.entryText));
-    }
+    s.limbResult = numberOfText(withoutZeroSign(s.entryText), s.radix);
     s.fpu = unit;
+    return true;
 }
 
 // A waiting power or hypotenuse, finished by an operator key: its result,
@@ -136,13 +144,15 @@ void takeResultReal(CalculatorState& s, const Real80& result) {
 // when the result cannot be shown.
 bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
     if (s.floatMode == 0 && s.powerPending == 1 && powerOnLimbs(s)) {
-        powerOfLimbs(s);
+        raiseOnLimbs(s);
         takeResultText(s, s.entryText);
     } else {
         x87::finit(s.fpu);
         const Real80 result = powerOrHypotenuseOnReals(s, s.firstReal, s.realValue);
         if (s.floatMode == 1) {
-            takeResultReal(s, result);
+            if (!takeResultReal(s, ws, result)) {
+                return false;
+            }
         } else {
             if (formatReal(s, result)) {
                 showResult(s, ws);
@@ -158,7 +168,7 @@ bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
 
 // The pending two-operand operation, finished by an operator key with the
 // entry as second operand; its result becomes the first operand. Returns
-// false when a zero divisor ended the calculation.
+// false when a zero divisor or a result too large ended the calculation.
 bool finishPendingOperation(CalculatorState& s, WindowSystem& ws) {
     if (s.floatMode == 1) {
         Real80 result;
@@ -166,9 +176,11 @@ bool finishPendingOperation(CalculatorState& s, WindowSystem& ws) {
             showOutOfRangeResult(s, ws);
             return false;
         }
-        takeResultReal(s, result);
+        if (!takeResultReal(s, ws, result)) {
+            return false;
+        }
     } else {
-        if (!operateOnLimbs(s)) {
+        if (!operatePendingOnLimbs(s)) {
             showOutOfRangeResult(s, ws);
             return false;
         }
@@ -231,6 +243,10 @@ bool runOperatorStep(CalculatorState& s, WindowSystem& ws, StepKey key) {
         // Nothing ran: the typed number is the new first operand.
         takeCurrentNumber(s);
     }
+    if (ran) {
+        // The running result is the current number: the readout shows it.
+        repaintReadout(s, ws);
+    }
     // Otherwise the first operand, its real and the current number stay: an
     // empty entry enters no calculation.
     s.entryText.clear();
@@ -269,12 +285,12 @@ void evaluateOnLimbs(CalculatorState& s, WindowSystem& ws) {
         return;
     }
     if (s.pendingOp != kNoOperation) {
-        if (!operateOnLimbs(s)) {
+        if (!operatePendingOnLimbs(s)) {
             showOutOfRangeResult(s, ws);
             return;
         }
     } else if (s.powerPending == 1 && powerOnLimbs(s)) {
-        powerOfLimbs(s);
+        raiseOnLimbs(s);
     } else {
         evaluateOnReals(s, ws);
         return;
@@ -285,7 +301,7 @@ void evaluateOnLimbs(CalculatorState& s, WindowSystem& ws) {
 }  // namespace
 
 void operatorKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
-    std::uint32_t operation = kNoOperation;
+    PendingOperation operation = kNoOperation;
     switch (commandId) {
         case cmd::kAdd:
             ws.setOperatorIndicator(text::kPlusMark);
@@ -338,12 +354,12 @@ void evaluatePending(CalculatorState& s, WindowSystem& ws) {
 }
 
 void showResult(CalculatorState& s, WindowSystem& ws) {
+    s.entryText = withoutZeroSign(s.entryText);
     ws.setEntryText(s.entryText);
-    ws.setCaret(kResultCaret);
+    ws.setCaret(kCaretAtEnd);
     s.firstOperandSet = 0;
     s.hypotenusePending = 0;
     s.powerPending = 0;
-    s.reciprocalMode = 0;
     s.pendingOp = kNoOperation;
     s.entryHasPoint = 0;
     // Both sides are derived from the shown digits only.

@@ -2,53 +2,41 @@
 // calculation. It computes on limbs in both modes; the pending operation and
 // its first operand stay for "=".
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "calc/entryio.h"
 #include "calc/operands.h"
 #include "calc/operations.h"
 #include "floatmath/realtext.h"
+#include "intmath/limboperation.h"
+#include "intmath/numbertext.h"
 
 namespace korvo {
 
 namespace {
-
-constexpr std::uint32_t kNoOperation = 0;
-constexpr std::uint32_t kMultiplication = 3;
-constexpr std::size_t kResultCaret = 33;
 
 // a x b on limbs, normalised through its text; the state's operands and
 // pending operation are left as they were. The product is taken as shown,
 // the percentage keeps every digit of its scale (0.70, not 0.7).
 enum class Digits { AsShown, WholeScale };
 
-LimbNumber multiplied(CalculatorState& s, const LimbNumber& a, const LimbNumber& b, Digits digits) {
-    const FirstOperandCopy first = keepFirstOperand(s);
-    const std::uint32_t pending = s.pendingOp;
-    s.firstOperand = a;
-    s.limbResult = b;
-    s.pendingOp = kMultiplication;
-    operateOnLimbs(s);
-    s.pendingOp = pending;
-    restoreFirstOperand(s, first);
+LimbNumber multiplied(const LimbNumber& a, const LimbNumber& b, std::uint32_t radix,
+                      Digits digits) {
+    const LimbOutcome product = operateOnLimbs(PendingOperation::Multiply, a, b, radix);
     const std::string text =
-        digits == Digits::AsShown ? s.entryText : textsOf(s, s.limbResult).whole;
-    return numberOfText(s, text);
+        digits == Digits::AsShown ? product.text : numberTexts(product.number, radix).whole;
+    return numberOfText(text, radix);
 }
 
 // The number percent takes a share of. In floating-point mode a chain's
 // running result lives in firstReal only: it is taken as its shown digits.
-LimbNumber percentBase(CalculatorState& s) {
+LimbNumber wholeOfPercent(CalculatorState& s) {
     if (s.floatMode == 0 || s.firstOperandSet == 0) {
         return s.firstOperand;
     }
-    const LimbNumber current = s.limbResult;
-    LimbNumber base = s.firstOperand;
-    if (!formatReal(s, s.firstReal, RealText::Echo)) {
-        base = numberOfText(s, std::string(s.entryText));
-    }
-    s.limbResult = current;
-    return base;
+    const std::optional<std::string> shown = realShownText(s.firstReal, s.radix);
+    return shown ? numberOfText(*shown, s.radix) : s.firstOperand;
 }
 
 }  // namespace
@@ -58,16 +46,17 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     // word as this one found it.
     const X87 unitAsFound = s.fpu;
     const bool wasTaken = s.firstOperandSet == 1;
-    const LimbNumber product = multiplied(s, percentBase(s), s.limbResult, Digits::AsShown);
+    const LimbNumber product =
+        multiplied(wholeOfPercent(s), s.limbResult, s.radix, Digits::AsShown);
     const LimbNumber percentage =
-        multiplied(s, product, numberOfText(s, ".01"), Digits::WholeScale);
+        multiplied(product, numberOfText(".01", s.radix), s.radix, Digits::WholeScale);
 
-    if (s.pendingOp == kNoOperation) {
+    if (s.pendingOp == PendingOperation::None) {
         // Nothing pending: the product is taken as the first operand (in
         // floating-point mode only when none had been taken).
         if (s.floatMode == 0) {
             setFirstOperand(s, product);
-            s.firstReal = realOfText(s, textsOf(s, product).whole);
+            s.firstReal = realOfText(numberTexts(product, s.radix).whole, s.radix);
         } else if (!wasTaken) {
             setFirstOperand(s, product);
             s.firstReal = s.realValue;
@@ -76,9 +65,9 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     }
 
     // The percentage is the current number on both sides and on the readout.
-    const NumberTexts shown = textsOf(s, percentage);
+    const NumberTexts shown = numberTexts(percentage, s.radix);
     s.limbResult = percentage;
-    s.realValue = realOfText(s, shown.whole);
+    s.realValue = realOfText(shown.whole, s.radix);
     formatReal(s, s.realValue, RealText::Echo);
     s.entryText = shown.whole;
     s.intText = shown.integer;
@@ -86,7 +75,7 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     s.parseRadix = s.radix;
     s.entryHasPoint = 0;
     ws.setEntryText(s.entryText);
-    ws.setCaret(kResultCaret);
+    ws.setCaret(kCaretAtEnd);
     repaintReadout(s, ws);
     s.fpu = unitAsFound;
 }

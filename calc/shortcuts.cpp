@@ -150,6 +150,23 @@ std::optional<std::uint32_t> shortcutCommand(std::uint32_t virtualKey, bool ctrl
     return std::nullopt;
 }
 
+std::optional<std::uint32_t> typedCharacterCommand(char character) {
+    if (character == '%') {
+        return cmd::kPercent;
+    }
+    if (character == '^') {
+        return cmd::kPower;
+    }
+    const auto code = static_cast<unsigned char>(character);
+    if (code >= 'a' && code <= 'z') {
+        return shortcutCommand(code - 'a' + 'A', false);
+    }
+    if (code >= 'A' && code <= 'Z') {
+        return shortcutCommand(code, false);
+    }
+    return std::nullopt;
+}
+
 void runShortcut(CalculatorState& s, WindowSystem& ws, std::uint32_t command) {
     switch (command) {
         case cmd::kClearAll:

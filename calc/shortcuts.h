@@ -35,6 +35,12 @@ inline constexpr std::uint32_t kToggleAngle = 0x10000;
 // Shift+key is the key. Keys that are no shortcut give nullopt.
 std::optional<std::uint32_t> shortcutCommand(std::uint32_t virtualKey, bool ctrl);
 
+// The command of a character typed without Ctrl that the entry field does
+// not map itself: "%" is percent and "^" x^N, whatever keys type them, and a
+// letter is its key's shortcut (s is Sin). nullopt for every other
+// character, digits and operators included.
+std::optional<std::uint32_t> typedCharacterCommand(char character);
+
 // Does what a click on the key or switch of `command` does: a keypad key
 // (200..244), CE, C, or a switch (19..24, 43, 50, kToggleAngle), which
 // changes its mark as a click would and hands the focus to the main window.

@@ -6,14 +6,15 @@
 #include "calc/commandids.h"
 #include "calc/entryfield.h"
 #include "calc/entryio.h"
+#include "calc/heldnumbers.h"
+#include "calc/operands.h"
+#include "floatmath/realtext.h"
+#include "intmath/numbertext.h"
 #include "readout/radixchange.h"
 #include "state/fixedtexts.h"
 
 namespace korvo {
 namespace {
-
-// The end of any text Back Space or a base change can leave.
-constexpr std::size_t kCaretAtEnd = 33;
 
 // A cleared entry never enters the calculation: the current number becomes
 // zero on both sides. The pending operation and its first operand stay.
@@ -22,6 +23,9 @@ void zeroCurrentNumber(CalculatorState& s) {
     s.intText = text::kZero;
     s.fracText.clear();
     s.realValue = Real80{};
+    s.realIntText.clear();
+    s.realFracText.clear();
+    s.savedFracZeros = 0;
 }
 
 }  // namespace
@@ -33,7 +37,7 @@ void backSpace(CalculatorState& s, WindowSystem& ws) {
     }
     // The out-of-range message is no number: it is never edited character
     // by character nor parsed; Back Space removes it whole, as CE does.
-    if (s.workText.starts_with('*')) {
+    if (text::showsOutOfRange(s.workText)) {
         clearEntry(s, ws);
         return;
     }
@@ -55,6 +59,8 @@ void clearEntry(CalculatorState& s, WindowSystem& ws) {
     ws.setEntryText(s.entryText);
     ws.focusMainWindow();
     zeroCurrentNumber(s);
+    // The readout shows the zero the entry now stands for.
+    repaintReadout(s, ws);
 }
 
 void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
@@ -62,27 +68,42 @@ void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
         ws.focusMainWindow();  // a click on a switch never keeps the focus
         return;
     }
+    // An empty entry stays empty: the number typed next is a new number.
+    const bool entryWasEmpty = readEntry(ws).empty();
+    const std::uint32_t fromRadix = s.radix;
     s.previousRadix = s.radix;
     s.radix = radix;
     s.formatRadix = radix;
     changeRadix(s);
+    const std::string rewritten = s.entryText;
+    // The current number is now what its new digits say, on both sides, so
+    // every key works on the digits shown.
+    s.workText = rewritten;
+    parseNumber(s);
+    s.realValue = realOfText(rewritten, s.radix);
+    rewriteHeldNumbers(s, fromRadix);
     // The rewritten entry goes to the field here: the radix change itself
     // knows no window.
+    s.entryText = entryWasEmpty ? std::string() : rewritten;
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);
     ws.focusMainWindow();
+    repaintReadout(s, ws);
 }
 
-// Deg and Rad are plain check boxes: each only unchecks the other, so a
-// click on the checked one leaves both unchecked.
+// Deg and Rad are check boxes that act as one choice: a click checks its own
+// box, even the one already checked, and unchecks the other, so the unit in
+// force is always the one shown checked.
 void degreesClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 1;
+    ws.setChecked(Switch::Degrees, true);
     ws.setChecked(Switch::Radians, false);
     ws.focusMainWindow();
 }
 
 void radiansClicked(CalculatorState& s, WindowSystem& ws) {
     s.angleUnit = 2;
+    ws.setChecked(Switch::Radians, true);
     ws.setChecked(Switch::Degrees, false);
     ws.focusMainWindow();
 }

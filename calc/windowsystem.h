@@ -12,6 +12,10 @@
 
 namespace korvo {
 
+// A caret position past any text the entry can hold: the caret goes to the
+// end of the text, after a key, a result, a recall or a base change alike.
+inline constexpr std::size_t kCaretAtEnd = 1024;
+
 // The check boxes and radio buttons whose marks the logic reads or sets.
 enum class Switch { Degrees, Radians, Decimal, Hexadecimal, Octal, Binary, FloatingPoint, Arc };
 

@@ -2,6 +2,7 @@
 
 #include "calc/dispatcher.h"
 #include "calc/entryfield.h"
+#include "calc/shortcuts.h"
 #include "calc/windowcommands.h"
 
 namespace korvo::cli {
@@ -12,10 +13,17 @@ namespace {
 // calculator does not map (its length limits still apply).
 constexpr std::uint32_t kUnmappedKey = 0xFF;
 
-// In the normal flow the key-down reaches the main window, which hands the
-// focus to the entry field; the character itself is dropped there, and the
-// key's release reaches the entry field.
+// Typed as the window takes the keyboard: a character with a command of its
+// own ("%", "^", a shortcut letter) runs it as the window's shortcut does;
+// otherwise the key-down reaches the main window, which hands the focus to
+// the entry field, the character itself is dropped there, and the key's
+// release reaches the entry field. A character no key of the calculator
+// types does nothing but what any unmapped key does.
 void typeCharacter(CalculatorState& s, HeadlessWindow& ws, char character) {
+    if (const auto command = typedCharacterCommand(character)) {
+        runShortcut(s, ws, *command);
+        return;
+    }
     mainWindowKeyDown(ws);
     entryKeyUp(s, ws, virtualKeyForCharacter(character).value_or(kUnmappedKey));
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/clearall.h"
 #include "cli/driver.h"
 #include "cli/headlesswindow.h"
 #include "cli/options.h"
@@ -65,6 +66,7 @@ int run(const korvo::cli::Options& options) {
 
     korvo::CalculatorState state;
     korvo::HeadlessWindow window;
+    korvo::showStartReadout(state, window);
     if (!options.json) {
         window.onMessage([](const korvo::HeadlessWindow::Message& message) {
             std::cout << korvo::cli::messageLine(message);

@@ -54,6 +54,12 @@ Real80 raiseToPower(CalculatorState& s, Real80 base, Real80 exponent) {
         return power;
     }
     const X87& unit = s.fpu;
+    // Zero to any positive power is zero; a logarithm of zero has no finite
+    // value to go through.
+    if (base.isZero() && !exponent.signBit() && !exponent.isZero()) {
+        s.realValue = x87::loadZero();
+        return s.realValue;
+    }
     const Real80 magnitude = base.signBit() && x87::roundToInteger(unit, exponent) == exponent
                                  ? x87::changeSign(base)
                                  : base;

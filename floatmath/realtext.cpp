@@ -1,17 +1,20 @@
-// Number text <-> extended real. Every rounded step is one x87 instruction
-// under the control word the unit holds, so the digits shown are exactly
-// those the unit's arithmetic produces, binary artefacts included; the
-// trimming that follows tidies them.
+// Number text <-> extended real. A text is read into the nearest real, so a
+// number of up to 18 digits reads back as written. Writing is done by x87
+// instructions under the control word the unit holds, so the digits shown
+// are those the unit's arithmetic produces; the trimming that follows tidies
+// them.
 #include "floatmath/realtext.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "floatmath/realfraction.h"
+#include "floatmath/realreading.h"
 #include "floatmath/trimming.h"
 #include "floatmath/x87.h"
 #include "intmath/numbertext.h"
@@ -21,10 +24,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::uint32_t kFractionDigits = 19;
-// An integer part longer than this (sign included) cannot be shown beside a
-// fraction.
-constexpr std::size_t kLongestIntegerWithFraction = 18;
 // FISTP's answer for a value that does not fit: the conversion of any
 // non-negative real gives it only for 2^63 and above, infinities and NaN.
 constexpr std::int64_t kIntegerIndefinite = std::numeric_limits<std::int64_t>::min();
@@ -57,10 +56,38 @@ void writeIntegerText(CalculatorState& s, std::uint64_t magnitude, bool negative
     s.limbResult.limbs[2] = static_cast<std::uint32_t>(magnitude >> 32U);
     s.limbResult.limbs[3] = static_cast<std::uint32_t>(magnitude & 0xFFFFFFFFU);
     s.limbResult.negative = negative ? 1 : 0;
-    s.formatFromReal = 1;
     formatNumber(s);
-    s.formatFromReal = 0;
     s.realIntText = s.entryText;
+}
+
+// What the exact reading does not take (characters that are no digit of
+// the radix, texts longer than it reads) is read digit by digit on the unit.
+Real80 digitByDigit(CalculatorState& s, const std::string& text, std::size_t first,
+                    std::size_t pointAt, std::size_t length) {
+    const X87& unit = s.fpu;
+    const Real80 radixReal = x87::loadInteger(s.radix);
+
+    Real80 integerPart = x87::loadZero();
+    for (std::size_t i = first; i < pointAt; ++i) {
+        integerPart = x87::multiply(unit, integerPart, radixReal);
+        integerPart = x87::add(unit, integerPart, digitReal(text[i]));
+    }
+
+    // The fraction is read from its last digit back (Horner's rule on
+    // 1/radix), so every digit is divided in as often as its place needs.
+    Real80 fractionPart = x87::loadZero();
+    if (pointAt < length) {
+        for (std::size_t i = length; i > pointAt + 1; --i) {
+            fractionPart = x87::add(unit, fractionPart, digitReal(text[i - 1]));
+            fractionPart = x87::divide(unit, fractionPart, radixReal);
+        }
+    }
+
+    Real80 value = x87::add(unit, integerPart, fractionPart);
+    if (s.realTextNegative == 1) {
+        value = x87::changeSign(value);
+    }
+    return value;
 }
 
 }  // namespace
@@ -95,30 +122,14 @@ void parseReal(CalculatorState& s) {
     const std::size_t first = s.realTextNegative == 1 ? 1 : 0;
 
     x87::finit(s.fpu);
-    const X87& unit = s.fpu;
-    const Real80 radixReal = x87::loadInteger(s.radix);
-
-    Real80 integerPart = x87::loadZero();
-    for (std::size_t i = first; i < pointAt; ++i) {
-        integerPart = x87::multiply(unit, integerPart, radixReal);
-        integerPart = x87::add(unit, integerPart, digitReal(text[i]));
+    std::string digits = text.substr(first, pointAt - first);
+    const std::size_t fractionDigits = pointAt < length ? length - pointAt - 1 : 0;
+    if (fractionDigits > 0) {
+        digits += text.substr(pointAt + 1, fractionDigits);
     }
-
-    // The fraction is read from its last digit back (Horner's rule on
-    // 1/radix), so every digit is divided in as often as its place needs.
-    Real80 fractionPart = x87::loadZero();
-    if (pointAt < length) {
-        for (std::size_t i = length; i > pointAt + 1; --i) {
-            fractionPart = x87::add(unit, fractionPart, digitReal(text[i - 1]));
-            fractionPart = x87::divide(unit, fractionPart, radixReal);
-        }
-    }
-
-    Real80 value = x87::add(unit, integerPart, fractionPart);
-    if (s.realTextNegative == 1) {
-        value = x87::changeSign(value);
-    }
-    s.realValue = value;
+    const std::optional<Real80> nearest = nearestReal(
+        digits, static_cast<std::uint32_t>(fractionDigits), s.radix, s.realTextNegative == 1);
+    s.realValue = nearest ? *nearest : digitByDigit(s, text, first, pointAt, length);
 }
 
 bool formatReal(CalculatorState& s, const Real80& value, RealText purpose) {
@@ -149,7 +160,9 @@ bool formatReal(CalculatorState& s, const Real80& value, RealText purpose) {
     const bool fractionPresent = (x87::storeSingle(unit, fraction) & ~kSingleSignBit) != 0;
 
     bool outOfRange = false;
-    if (fractionPresent && (s.realIntText.size() > kLongestIntegerWithFraction || indefinite)) {
+    // The range is the size of the integer part, not its length: below 2^63
+    // it is written in every radix, with the fraction the significand leaves.
+    if (fractionPresent && indefinite) {
         s.entryText = text::kOutOfRange;
         s.realIntText.clear();
         s.realFracText.clear();
@@ -191,6 +204,23 @@ bool formatReal(CalculatorState& s, const Real80& value, RealText purpose) {
     s.limbResult = s.spareNumber;
     s.savedFracZeros = s.limbResult.fracZeros;
     return outOfRange;
+}
+
+Real80 realOfText(std::string_view text, std::uint32_t radix) {
+    CalculatorState s;
+    s.radix = radix;
+    s.workText = text;
+    parseReal(s);
+    return s.realValue;
+}
+
+std::optional<std::string> realShownText(const Real80& value, std::uint32_t radix) {
+    CalculatorState s;
+    s.radix = radix;
+    if (formatReal(s, value, RealText::Echo)) {
+        return std::nullopt;
+    }
+    return s.entryText;
 }
 
 }  // namespace korvo

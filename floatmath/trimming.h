@@ -9,14 +9,10 @@
 namespace korvo {
 
 // A real's fraction (in either mode): trims the characters of `text` after
-// position `start` in place. Nine zeros after the first significant digit
-// end the fraction; in radix 10 nine nines round the digit before them up
-// (into the integer part when they start the fraction); trailing zeros go.
+// position `start` in place. In radix 10 nine or more nines that end the
+// text round the digit before them up (into the integer part when they start
+// the fraction); trailing zeros go. A run followed by any other digit stays.
 // Reads radix.
 void trimFraction(const CalculatorState& s, std::string& text, std::size_t start);
-
-// An exact fraction (integer-mode products and quotients): only the final
-// run of zeros after `start` goes; every other digit is a true digit.
-void trimExactFraction(std::string& text, std::size_t start);
 
 }  // namespace korvo

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "intmath/muldiv.h"
-
 namespace korvo {
 
 namespace {
@@ -123,11 +121,7 @@ std::uint32_t limbDivide(CalculatorState& s) {
         s.quotientLimbs[i] = low32(dividend / divisor);
         remainder = dividend % divisor;
     }
-    const auto r = static_cast<std::uint32_t>(remainder);
-    if (s.quotientOnly != 1) {
-        quotientFractionDigits(s, r, divisor);
-    }
-    return r;
+    return static_cast<std::uint32_t>(remainder);
 }
 
 void clearResultBlock(CalculatorState& s) {

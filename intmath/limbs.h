@@ -26,9 +26,8 @@ void limbAdd(CalculatorState& s);
 void limbSubtract(CalculatorState& s);
 // productLimbs = limbA limbs 0-3 x (limbB limb 2 : limb 3), modulo 2^128.
 void limbMultiply(CalculatorState& s);
-// quotientLimbs = limbA limbs 0-3 / limbB limb 3; returns the remainder.
-// With quotientOnly 0 it goes on to the quotient's fraction digits. A zero
-// divisor leaves quotientLimbs as they were and returns 0.
+// quotientLimbs = limbA limbs 0-3 / limbB limb 3; returns the remainder. A
+// zero divisor leaves quotientLimbs as they were and returns 0.
 std::uint32_t limbDivide(CalculatorState& s);
 
 // The parser's one-step clear: limbResult and the engine's working numbers

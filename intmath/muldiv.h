@@ -7,17 +7,19 @@
 
 namespace korvo {
 
-enum class DivisionOutcome { Done, ZeroDivisor };
+enum class DivisionOutcome { Done, ZeroDivisor, OutOfRange };
 
 void multiplyNumbers(CalculatorState& s);
-// firstOperand / limbResult. A zero divisor (every limb of limbResult zero)
-// changes nothing and is reported, so the caller can show the message.
+// firstOperand / limbResult, exact to 19 fraction digits. A zero divisor
+// (every limb of limbResult zero) changes nothing and is reported, so the
+// caller can show the message; so is a quotient whose integer part passes
+// 128 bits when the divisor has two limbs or more (all its digits counted).
 [[nodiscard]] DivisionOutcome divideNumbers(CalculatorState& s);
 void scaledMultiplyDivide(CalculatorState& s);
+// The quotient of the operands' texts (firstIntText, firstFracText, intText,
+// fracText) into limbResult and entryText; `wideDivisor` asks for the range
+// check on the integer part.
+[[nodiscard]] DivisionOutcome exactDivide(CalculatorState& s, bool wideDivisor);
 void integerPower(CalculatorState& s);
-
-// The fraction digits of a long division (limbDivide with quotientOnly 0):
-// r is the remainder of the quotient part, divisor the one-limb divisor.
-void quotientFractionDigits(CalculatorState& s, std::uint32_t r, std::uint32_t divisor);
 
 }  // namespace korvo

@@ -17,8 +17,6 @@ namespace korvo {
 
 namespace {
 
-constexpr std::uint32_t kScaledMultiplyLimit = 19;
-constexpr std::uint32_t kMultiply = 3;
 constexpr std::uint32_t kNoEntryCopy = 8;
 
 enum class CharKind : std::uint8_t { Digit, Point, Minus };
@@ -27,16 +25,6 @@ struct ReadChar {
     CharKind kind = CharKind::Digit;
     std::uint32_t value = 0;
 };
-
-// Raises the character at `keep - 1` by one code when the one at `keep` is
-// "5" or above (by code, in every radix), then cuts the text after `keep`
-// characters. A raised "9", "F" or "7" reads as the radix itself and carries.
-void roundAndCut(std::string& text, std::size_t keep) {
-    if (static_cast<unsigned char>(text[keep]) >= '5') {
-        text[keep - 1] = static_cast<char>(static_cast<unsigned char>(text[keep - 1]) + 1U);
-    }
-    text.resize(keep);
-}
 
 void setLimbs4(Limbs8& dest, const Limbs4& src) {
     std::copy(src.begin(), src.end(), dest.begin());
@@ -103,9 +91,7 @@ void appendDigits(CalculatorState& s, const Limbs4& value, std::string& reversed
     setLimbs4(s.limbA, value);
     // A 128-bit value has at most 128 digits in any radix of at least 2.
     for (int guard = 0; guard < 130; ++guard) {
-        s.quotientOnly = 1;
         const std::uint32_t d = limbDivide(s);
-        s.quotientOnly = 0;
         setLimbs4(s.limbA, s.quotientLimbs);
         reversed.push_back(d <= 9 ? static_cast<char>('0' + d) : static_cast<char>('A' + d - 10));
         if (isZero(Limbs4{s.limbA[0], s.limbA[1], s.limbA[2], s.limbA[3]})) {
@@ -120,11 +106,6 @@ void parseNumber(CalculatorState& s) {
     s.entryHasPoint = 0;
     clearResultBlock(s);
     std::string& text = s.workText;
-
-    if (s.parseLimitMode == kScaledMultiplyLimit && text.size() > 19 && s.pendingOp == kMultiply) {
-        s.droppedChars = static_cast<std::uint32_t>(text.size() - 19);
-        roundAndCut(text, 19);
-    }
 
     LimbNumber& r = s.limbResult;
     bool pointSeen = false;
@@ -229,13 +210,39 @@ void formatNumber(CalculatorState& s) {
         s.intText = s.formatText.substr(0, point);
         s.fracText = point == std::string::npos ? std::string() : s.formatText.substr(point + 1);
     }
-    if (s.radix == 10 && s.formatFromReal == 0) {
-        s.lastFracZeros = r.fracZeros;
-    }
     if (s.formatNoEntryCopy != kNoEntryCopy) {
         s.entryText = s.formatText;
     }
     s.radix = savedRadix;
+}
+
+NumberTexts numberTexts(const LimbNumber& number, std::uint32_t radix) {
+    CalculatorState s;
+    s.radix = radix;
+    s.parseRadix = radix;
+    s.limbResult = number;
+    formatNumber(s);
+    return {s.formatText, s.intText, s.fracText};
+}
+
+LimbNumber numberOfText(std::string_view text, std::uint32_t radix) {
+    CalculatorState s;
+    s.radix = radix;
+    s.workText = text;
+    parseNumber(s);
+    formatNumber(s);
+    return s.limbResult;
+}
+
+void trimExactFraction(std::string& text, std::size_t start) {
+    if (start >= text.size() || text.back() != '0') {
+        return;
+    }
+    std::size_t end = text.size();
+    while (end > start && text[end - 1] == '0') {
+        --end;
+    }
+    text.resize(end);
 }
 
 }  // namespace korvo

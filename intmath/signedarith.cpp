@@ -19,9 +19,9 @@ namespace korvo {
 
 namespace {
 
-constexpr std::uint32_t kAdd = 1;
-constexpr std::uint32_t kSubtract = 2;
-constexpr std::uint32_t kDivide = 4;
+constexpr auto kAdd = PendingOperation::Add;
+constexpr auto kSubtract = PendingOperation::Subtract;
+constexpr auto kDivide = PendingOperation::Divide;
 constexpr int kFirstSmaller = 2;
 
 // The fraction values of both operands read at the larger of their scales:
@@ -245,7 +245,7 @@ void signedSubtract(CalculatorState& s) {
     limbSubtract(s);
     formatNumber(s);
     padFraction(s);
-    s.pendingOp = 0;
+    s.pendingOp = PendingOperation::None;
     s.signSwitched = 0;
 }
 

@@ -1,6 +1,7 @@
 #include "intmath/wideint.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "intmath/digits.h"
 
@@ -56,6 +57,75 @@ std::uint32_t WideInt::divideBy(std::uint32_t divisor) {
         remainder = dividend % divisor;
     }
     return static_cast<std::uint32_t>(remainder);
+}
+
+WideInt WideInt::dividedBy(const WideInt& divisor, WideInt& remainder) const {
+    // Bit by bit from the top: the rest doubles, takes the next bit, and
+    // gives up the divisor whenever it holds it.
+    WideInt quotient;
+    remainder = WideInt{};
+    for (std::uint32_t i = bitLength(); i-- > 0;) {
+        remainder.shiftLeft(1);
+        remainder.words_[0] |= bit(i) ? 1U : 0U;
+        if (remainder >= divisor) {
+            remainder.subtract(divisor);
+            quotient.words_[i / kLimbBits] |= 1U << (i % kLimbBits);
+        }
+    }
+    return quotient;
+}
+
+void WideInt::multiplyBy(std::uint32_t factor) {
+    std::uint64_t carry = 0;
+    for (std::uint32_t& word : words_) {
+        const std::uint64_t t = std::uint64_t{word} * factor + carry;
+        word = static_cast<std::uint32_t>(t & kLimbMask);
+        carry = t >> kLimbBits;
+    }
+}
+
+void WideInt::subtract(const WideInt& other) {
+    std::uint64_t borrow = 0;
+    for (std::size_t i = 0; i < kWords; ++i) {
+        const std::uint64_t difference = std::uint64_t{words_[i]} - other.words_[i] - borrow;
+        words_[i] = static_cast<std::uint32_t>(difference & kLimbMask);
+        borrow = (difference >> 63) & 1U;
+    }
+}
+
+void WideInt::shiftLeft(std::uint32_t bits) {
+    const std::size_t whole = bits / kLimbBits;
+    const std::uint32_t part = bits % kLimbBits;
+    for (std::size_t i = kWords; i-- > 0;) {
+        const std::uint64_t high = i >= whole ? words_[i - whole] : 0;
+        const std::uint64_t low = part != 0 && i >= whole + 1 ? words_[i - whole - 1] : 0;
+        words_[i] =
+            static_cast<std::uint32_t>(((high << part) | (low >> (kLimbBits - part))) & kLimbMask);
+    }
+}
+
+std::uint32_t WideInt::bitLength() const {
+    for (std::size_t i = kWords; i-- > 0;) {
+        if (words_[i] != 0) {
+            return static_cast<std::uint32_t>(i * kLimbBits) +
+                   static_cast<std::uint32_t>(std::bit_width(words_[i]));
+        }
+    }
+    return 0;
+}
+
+bool WideInt::bit(std::uint32_t index) const {
+    return index < kWords * kLimbBits &&
+           ((words_[index / kLimbBits] >> (index % kLimbBits)) & 1U) != 0;
+}
+
+std::strong_ordering operator<=>(const WideInt& a, const WideInt& b) {
+    for (std::size_t i = WideInt::kWords; i-- > 0;) {
+        if (a.words_[i] != b.words_[i]) {
+            return a.words_[i] <=> b.words_[i];
+        }
+    }
+    return std::strong_ordering::equal;
 }
 
 void WideInt::addOne() {

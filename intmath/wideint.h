@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <string_view>
 
@@ -20,6 +21,17 @@ class WideInt {
     [[nodiscard]] WideInt times(const WideInt& other) const;
     // Divides in place by a small divisor (not zero); returns the remainder.
     std::uint32_t divideBy(std::uint32_t divisor);
+    // The quotient by a divisor of any width (not zero); `remainder` gets the rest.
+    [[nodiscard]] WideInt dividedBy(const WideInt& divisor, WideInt& remainder) const;
+    void multiplyBy(std::uint32_t factor);
+    void subtract(const WideInt& other);  // other is not greater
+    // Shifts left by `bits` (less than the width); what passes the top is lost.
+    void shiftLeft(std::uint32_t bits);
+    // Bits up to the highest one set (0 for zero).
+    [[nodiscard]] std::uint32_t bitLength() const;
+    [[nodiscard]] bool bit(std::uint32_t index) const;
+    friend std::strong_ordering operator<=>(const WideInt& a, const WideInt& b);
+    friend bool operator==(const WideInt& a, const WideInt& b) = default;
     void addOne();
     [[nodiscard]] bool isZero() const;
     // The low 128 bits, most significant limb first.

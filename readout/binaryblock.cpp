@@ -60,7 +60,7 @@ std::string padBinaryText(std::string_view formatted, std::uint32_t fracZeros) {
     return padded;
 }
 
-std::vector<std::string> groupBinaryLines(std::string_view padded, std::uint32_t& groupCount) {
+std::vector<std::string> groupBinaryLines(std::string_view padded) {
     std::vector<std::string> lines;
     std::string line;
     // The sign stands in front of the first group; like every character of
@@ -76,7 +76,7 @@ std::vector<std::string> groupBinaryLines(std::string_view padded, std::uint32_t
     const bool cut = padded.size() > limit;
     padded = padded.substr(0, limit);
 
-    groupCount = 0;
+    std::size_t groupsOnLine = 0;  // completed groups on the line
     std::size_t digitsInGroup = 0;
     for (const char c : padded) {
         if (c == kPointChar) {
@@ -85,17 +85,17 @@ std::vector<std::string> groupBinaryLines(std::string_view padded, std::uint32_t
         }
         // A line is ended only when the next group begins, so a point after
         // the fourth group still joins the line it ends.
-        if (digitsInGroup == 0 && groupCount == kGroupsPerLine) {
+        if (digitsInGroup == 0 && groupsOnLine == kGroupsPerLine) {
             lines.push_back(line);
             line.clear();
-            groupCount = 0;
-        } else if (digitsInGroup == 0 && groupCount > 0 && line.back() != kPointChar) {
+            groupsOnLine = 0;
+        } else if (digitsInGroup == 0 && groupsOnLine > 0 && line.back() != kPointChar) {
             line.push_back(' ');
         }
         line.push_back(c);
         if (++digitsInGroup == kGroupDigits) {
             digitsInGroup = 0;
-            ++groupCount;
+            ++groupsOnLine;
         }
     }
     if (!line.empty()) {

@@ -30,8 +30,7 @@ std::string padBinaryText(std::string_view formatted, std::uint32_t fracZeros);
 // kBinaryBlockLimit characters after any sign, in groups of four with one
 // space between the groups of a line; a point stands in place of the space
 // after its group and, after the fourth group, ends the line. A group cut
-// short by the limit shows what there is, and a cut text ends in ">". `groupCount` is left at the
-// number of completed groups on the last line.
-std::vector<std::string> groupBinaryLines(std::string_view padded, std::uint32_t& groupCount);
+// short by the limit shows what there is, and a cut text ends in ">".
+std::vector<std::string> groupBinaryLines(std::string_view padded);
 
 }  // namespace korvo

@@ -6,7 +6,11 @@
 // copied unchanged. The real itself is not touched.
 #include "readout/radixchange.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+
+#include "intmath/limbs.h"
 
 #include "intmath/numbertext.h"
 #include "state/fixedtexts.h"
@@ -42,9 +46,23 @@ std::size_t leadingZeros(const std::string& digits) {
     return firstNonZero == std::string::npos ? digits.size() : firstNonZero;
 }
 
+// A whole number of 2^63 or more, typed, pasted or recalled, has no real
+// texts (the real cannot be written), but its limbs hold its digits.
+bool wholeNumberPastTheReals(const CalculatorState& s) {
+    const LimbNumber& n = s.limbResult;
+    const bool whole =
+        std::all_of(n.limbs.begin() + 4, n.limbs.end(), [](std::uint32_t w) { return w == 0; });
+    return s.realIntText.empty() && s.realFracText.empty() && whole && !limbsAreZero(n);
+}
+
 void convertRealTexts(CalculatorState& s) {
     const bool painting = s.readoutPainting == 1;
     s.formatNoEntryCopy = kNoEntryCopy;
+    if (wholeNumberPastTheReals(s)) {
+        formatNumber(s);
+        s.entryText = s.formatText;
+        return;
+    }
 
     // The sign travels with the integer part; an empty text reads as 0.
     convertPiece(s, s.realIntText);

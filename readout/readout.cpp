@@ -74,7 +74,7 @@ std::vector<PictureLine> binaryBlock(CalculatorState& s) {
     s.formatRadix = 0;
 
     s.workText = padBinaryText(s.entryText, s.limbResult.fracZeros);
-    const std::vector<std::string> texts = groupBinaryLines(s.workText, s.groupCount);
+    const std::vector<std::string> texts = groupBinaryLines(s.workText);
     std::vector<PictureLine> lines;
     lines.reserve(texts.size());
     for (std::size_t j = 0; j < texts.size(); ++j) {
@@ -91,7 +91,6 @@ ReadoutPicture paintReadout(CalculatorState& s) {
     // The conversions below parse into limbResult; the current number waits
     // in spareNumber.
     s.spareNumber = s.limbResult;
-    s.groupCount = 0;
 
     ReadoutPicture picture;
     picture.background = PixelRect{kBackgroundInsetLeft, kBackgroundInsetTop,
@@ -115,7 +114,6 @@ ReadoutPicture paintReadout(CalculatorState& s) {
     picture.octal = numberLine(s, kOctalLine);
     picture.binary = binaryBlock(s);
 
-    s.groupCount = 0;
     s.readoutPainting = 0;
     s.limbResult = s.spareNumber;
     s.radix = s.previousRadix;

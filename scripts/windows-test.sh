@@ -279,9 +279,13 @@ check_paste() {
     sevens=$(printf '7%.0s' $(seq 100000))
     put_clipboard "$sevens"
     click_window
-    keys ctrl+v 5
-    expect_entry 5 "a 100,000-character paste is refused at once"
-    put_clipboard 1.5
+    keys ctrl+v
+    expect_message "$PASTE_MESSAGE" "a 100,000-character paste is refused at once"
+    put_clipboard " -12.5"
+    click_window
+    keys ctrl+v
+    expect_entry -12.5 "a pasted negative fraction with a blank before it"
+    put_clipboard 1,5
     click_entry
     keys shift+Insert
     expect_message "$PASTE_MESSAGE" "Shift+Insert, the edit control's paste key"

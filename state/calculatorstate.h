@@ -11,6 +11,9 @@
 
 namespace korvo {
 
+// The two-operand operation waiting for its second operand.
+enum class PendingOperation : std::uint8_t { None, Add, Subtract, Multiply, Divide };
+
 struct CalculatorState {
     // --- Modes -----------------------------------------------------------
     std::uint32_t radix = 10;         // 10, 16, 8 or 2
@@ -36,7 +39,6 @@ struct CalculatorState {
     LimbNumber limbResult;    // the current number
     LimbNumber firstOperand;  // left operand of the pending operation
     LimbNumber memoryNumber;  // memory register, integer side
-    LimbNumber percentBase;   // firstOperand held aside while "%" computes
     LimbNumber spareNumber;   // scratch copy
 
     // Work slots of the limb primitives.
@@ -57,13 +59,11 @@ struct CalculatorState {
     X87 fpu;  // the control word in force
 
     // --- Operation state ---------------------------------------------------
-    std::uint32_t pendingOp = 0;  // 0 none, 1 add, 2 subtract, 3 multiply, 4 divide
+    PendingOperation pendingOp = PendingOperation::None;
     std::uint32_t firstOperandSet = 0;
     std::uint32_t hypotenusePending = 0;
     std::uint32_t powerPending = 0;
-    std::uint32_t reciprocalMode = 0;
     std::uint32_t memoryHeld = 0;
-    std::uint32_t lastFracZeros = 0;
     std::uint32_t entryHasPoint = 0;
     std::uint32_t pendingKeyCommand = 0;
     std::uint32_t selectionStart = 0;
@@ -75,21 +75,15 @@ struct CalculatorState {
     std::uint32_t firstSign = 0;
     std::uint32_t firstScale = 0;
     std::uint32_t secondScale = 0;
-    std::uint32_t pointIndex = 0;
     std::uint32_t integerLimbsOnly = 0;
-    std::uint32_t quotientOnly = 0;
     std::uint32_t fracWidth = 0;
     std::uint32_t formattedPointPos = 0;
     std::uint32_t parseRadix = 0;
-    std::uint32_t parseLimitMode = 0;
-    std::uint32_t droppedChars = 0;
     std::uint32_t realTextNegative = 0;
     std::uint32_t skipFractionTrim = 0;
-    std::uint32_t formatFromReal = 0;
     std::uint32_t formatNoEntryCopy = 0;
     std::uint32_t savedFracZeros = 0;
     std::uint32_t readoutPainting = 0;
-    std::uint32_t groupCount = 0;
 
     // --- Readout colours (0x00BBGGRR) ---------------------------------------
     std::uint32_t labelColour = 0x00FF0000;  // blue

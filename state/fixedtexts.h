@@ -32,6 +32,12 @@ inline constexpr std::string_view kEqualsMark = "=";
 inline constexpr std::string_view kOutOfRange = "** The output is out of range **            ";
 static_assert(kOutOfRange.size() == 44);
 
+// Whether an entry text is the out-of-range message rather than a number: no
+// number text starts with its "*".
+inline bool showsOutOfRange(std::string_view entry) {
+    return entry.starts_with(kOutOfRange.front());
+}
+
 inline constexpr std::string_view kCaption = "KORVO CALCULATOR";
 inline constexpr std::string_view kPasteMessage =
     "Your Paste Selection Is Out Of\r\nRange For The Base Setting!";

@@ -22,6 +22,11 @@ struct LimbNumber {
     friend bool operator==(const LimbNumber&, const LimbNumber&) = default;
 };
 
+// The most digits after the point any number holds, in every base and
+// both modes: the limb fraction's scale, a quotient's expansion, a real's
+// written fraction and a typed entry's fraction all stop here.
+inline constexpr std::uint32_t kFractionDigits = 19;
+
 // A group of four limbs: an unsigned 128-bit integer, most significant first.
 using Limbs4 = std::array<std::uint32_t, 4>;
 // Eight limbs: integer half then fraction half.

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "calc/clearall.h"
 #include "state/fixedtexts.h"
 #include "win32/keyrelease.h"
 #include "win32/mainwindow.h"
@@ -76,6 +77,7 @@ void createMainWindow(Shell& sh) {
         startUpFailed("The calculator's main window could not be created.");
     }
     fitClientArea(sh.mainWindow);
+    showStartReadout(sh.calculator, sh.window);
     // Whatever show command the program was started with.
     ShowWindow(sh.mainWindow, SW_SHOWNORMAL);
     UpdateWindow(sh.mainWindow);

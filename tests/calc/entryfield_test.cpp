@@ -24,7 +24,10 @@ TEST(KeyCommand, KeypadAndPunctuationKeys) {
 
 // The limits are the keys' to apply: a release never cuts the field.
 TEST_F(ControlTest, AReleaseLeavesAnyFieldWhole) {
-    const std::vector<std::pair<std::uint32_t, std::uint32_t>> modes = {{3, 0}, {4, 0}, {0, 1}};
+    const std::vector<std::pair<PendingOperation, std::uint32_t>> modes = {
+        {PendingOperation::Multiply, 0},
+        {PendingOperation::Divide, 0},
+        {PendingOperation::None, 1}};
     for (const auto& [pendingOp, floatMode] : modes) {
         s.pendingOp = pendingOp;
         s.floatMode = floatMode;
@@ -36,7 +39,7 @@ TEST_F(ControlTest, AReleaseLeavesAnyFieldWhole) {
 }
 
 TEST_F(ControlTest, ATypedDigitPastTheLimitIsRefused) {
-    s.pendingOp = 3;
+    s.pendingOp = PendingOperation::Multiply;
     ws.setEntryText(std::string(17, '1'));
     entryKeyUp(s, ws, vk::k0 + 5);
     EXPECT_EQ(entry(), std::string(17, '1'));

@@ -28,7 +28,7 @@ long_token)  # a 1 MB unknown token is a usage error, and nothing runs
     [ ! -s "$work/out" ] && grep -q 'unknown token "qqq' "$work/err" || fail "no usage error" ;;
 closed_input)  # no tokens: the window as it starts
     status=0 && "$CLI" <&- >"$work/out" 2>&1 || status=$?
-    want 0 && has 'entry: ' 'dec: ' 'checks: Deg Dec' ;;
+    want 0 && has 'entry: ' 'dec: 0' 'checks: Deg Dec' ;;
 unwritable_output)  # a failed write is reported, not taken for success
     status=0 && "$CLI" 1 + 1 = >/dev/full 2>"$work/err" || status=$?
     want 1 ;;

@@ -104,9 +104,10 @@ class Session {
         const std::string entryBefore = ws_.entryText();
         cli::perform(*action, s_, ws_);
 
+        // A base change rewrites the memory in the new base's digits.
         expect(id == cmd::kMemoryClear || (id >= cmd::kMemoryStore && id <= cmd::kMemorySubtract) ||
-                   memory(recall) == before,
-               "the memory changed without a memory key");
+                   action->kind == cli::ActionKind::Radio || memory(recall) == before,
+               "the memory changed without a memory or base key");
         const std::string entry = ws_.entryText();
         const bool message = entry.starts_with('*');
         expect(message || readParts(entry, 16), "the entry shows no number text");
@@ -144,8 +145,11 @@ class Session {
 
     [[nodiscard]] std::size_t entryLimit() const {
         std::size_t limit = s_.radix == 16 ? 28 : 34;
-        limit = s_.pendingOp == 3 ? std::min<std::size_t>(limit, 16) : limit;
-        return s_.pendingOp == 4 || s_.floatMode == 1 ? std::min<std::size_t>(limit, 19) : limit;
+        limit =
+            s_.pendingOp == PendingOperation::Multiply ? std::min<std::size_t>(limit, 16) : limit;
+        return s_.pendingOp == PendingOperation::Divide || s_.floatMode == 1
+                   ? std::min<std::size_t>(limit, 19)
+                   : limit;
     }
 
     // The readout line of `radix`, the binary block read as one text: `cut`

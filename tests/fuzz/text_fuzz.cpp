@@ -1,15 +1,21 @@
-// libFuzzer target: the number text conversions on any text, in every base and
-// both modes. What comes out is a number text of the base within the 128-bit
-// and 19-digit limits, reads back as the same number in any base, and keeps
-// the output range rule of reals.
+// libFuzzer target: the number text conversions and the paste on any text, in
+// every base and both modes. What comes out is a number text of the base
+// within the 128-bit and 19-digit limits, reads back as the same number in any
+// base, and keeps the output range rule of reals; a paste enters a number
+// whole or clears the calculator with the paste message.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "calc/commandids.h"
+#include "calc/pastetext.h"
+#include "calc/windowcommands.h"
+#include "cli/headlesswindow.h"
 #include "floatmath/realtext.h"
 #include "intmath/numbertext.h"
 #include "numberparts.h"
@@ -71,27 +77,6 @@ void checkNumberText(const Input& in) {
     in.expect(other && other->sameValue(*out), "another base shows another number");
 }
 
-// `digits` (no sign, no point) cut to `count`, the last rounded half up; a
-// carry out of the first digit gives nothing that could match.
-std::string roundedDigits(std::string digits, std::size_t count, std::uint32_t radix) {
-    if (digits.size() <= count) {
-        return digits;
-    }
-    const auto value = [](char c) {
-        return static_cast<std::uint32_t>(std::string_view("0123456789ABCDEF").find(c));
-    };
-    const bool up = value(digits[count]) * 2 >= radix;
-    digits.resize(count);
-    for (std::size_t i = count; up && i-- > 0;) {
-        const std::uint32_t d = value(digits[i]) + 1;
-        digits[i] = "0123456789ABCDEF"[d % radix];
-        if (d < radix) {
-            return digits;
-        }
-    }
-    return up ? std::string() : digits;
-}
-
 // The real's text; the out-of-range message leaves the value zero.
 std::string realText(const std::string& text, const Input& in) {
     CalculatorState s;
@@ -111,10 +96,10 @@ void checkRealText(const Input& in) {
     if (shown.starts_with('*')) {
         return;
     }
-    // A fraction only with an integer part of at most 18 characters, sign included.
+    // A fraction only beside an integer part below 2^63.
     const auto parts = readParts(shown, in.radix());
     in.expect(parts && parts->anyDigit && parts->fracDigits <= 19 &&
-                  (parts->fracDigits == 0 || shown.find('.') <= 18),
+                  (parts->fracDigits == 0 || parts->whole < (Wide{1} << 63)),
               "formatReal wrote no number text of the base, or one out of range");
     // Shown with far fewer digits than a real holds, it reads back as itself.
     std::string digits = shown;
@@ -125,13 +110,41 @@ void checkRealText(const Input& in) {
                            digits.find("000000000") != std::string::npos;
     const std::string back =
         in.floatMode() && digits.size() <= 15 && !trimmable ? realText(shown, in) : shown;
-    // The x87 reads a text with rounding at every digit, so the last of 19
-    // digits may differ by one: rounded to the shown length, it agrees.
-    const std::size_t point = std::min(shown.find('.'), shown.size());
-    in.expect(back == shown || (back.compare(0, point + 1, shown, 0, point + 1) == 0 &&
-                                roundedDigits(back.substr(point + 1), shown.size() - point - 1,
-                                              in.radix()) == shown.substr(point + 1)),
-              "the real shown as " + shown + " reads back as " + back);
+    // A text is read into the nearest real, so it comes back digit for digit.
+    in.expect(back == shown, "the real shown as " + shown + " reads back as " + back);
+}
+
+// A paste reads the text as a number of the base made only of the text's own
+// digits, and enters exactly that number or nothing at all.
+void checkPaste(const Input& in) {
+    const std::optional<std::string> number = pastedNumber(in.text, in.radix());
+    if (number && !number->empty()) {
+        const auto parts = readParts(*number, in.radix());
+        in.expect(parts && parts->anyDigit && pastedNumber(*number, in.radix()) == number,
+                  "a paste read " + *number + ", no number text of the base");
+        std::size_t at = 0;
+        for (const char c : *number) {
+            const std::size_t found =
+                in.text.find_first_of(std::string{c, static_cast<char>(std::tolower(c))}, at);
+            in.expect(found != std::string::npos, "a paste read a character the text lacks");
+            at = found + 1;
+        }
+    }
+    CalculatorState s;
+    HeadlessWindow ws;
+    constexpr std::array kBases{Switch::Decimal, Switch::Hexadecimal, Switch::Octal,
+                                Switch::Binary};
+    ws.clickRadio(kBases.at(in.flags & 3U));
+    runWindowCommand(s, ws, cmd::kDecimal + (in.flags & 3U));
+    if (in.floatMode()) {
+        ws.clickCheckBox(Switch::FloatingPoint);
+        runWindowCommand(s, ws, cmd::kFloatingPoint);
+    }
+    ws.setClipboard(in.text);
+    pasteCommand(s, ws);
+    const bool refused = ws.entryText().empty() && !ws.messages().empty();
+    in.expect(refused || (number && ws.entryText() == *number && ws.messages().empty()),
+              "a paste entered \"" + ws.entryText() + "\"");
 }
 
 }  // namespace
@@ -148,5 +161,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     korvo::fuzz::checkNumberText(in);
     korvo::fuzz::checkRealText(in);
+    korvo::fuzz::checkPaste(in);
     return 0;
 }

@@ -1,0 +1,29 @@
+// The exact arithmetic of integer mode as values: two limb numbers in, the
+// result and its text out. The limb engine works on a record of its own, so
+// nothing of the caller's calculator is read or written.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "state/calculatorstate.h"
+
+namespace korvo {
+
+struct LimbOutcome {
+    bool done = true;   // false: a zero divisor, or a quotient past 128 bits
+    LimbNumber number;  // the result as the engine leaves it
+    std::string text;   // the result as shown: trailing fraction zeros dropped
+};
+
+// a op b in `radix`, as "=" computes it.
+LimbOutcome operateOnLimbs(PendingOperation op, const LimbNumber& a, const LimbNumber& b,
+                           std::uint32_t radix);
+
+// a to the whole power b, the low 128 bits kept.
+LimbOutcome powerOfLimbs(const LimbNumber& a, const LimbNumber& b, std::uint32_t radix);
+
+// x squared: every digit of a fraction's product up to the 19th.
+LimbOutcome squareOfLimbs(const LimbNumber& x, std::uint32_t radix);
+
+}  // namespace korvo
