@@ -64,10 +64,16 @@ QFont numberFont(const PictureFont& font) {
     // Characters no wider than the picture's, so that a line of as many as
     // its place holds is drawn whole (a fraction of a pixel per character
     // would cut the last one).
+    // Each stretch tried is a font of its own to find and load: the first
+    // narrowing is computed, the rest (rounding) taken a step at a time.
     const QString run(kWidthProbe, QLatin1Char('0'));
-    while (result.stretch() > 50 &&
-           QFontMetrics(result).horizontalAdvance(run) > kWidthProbe * font.width) {
-        result.setStretch(result.stretch() - 1);
+    const int limit = kWidthProbe * font.width;
+    const int advance = QFontMetrics(result).horizontalAdvance(run);
+    if (advance > limit && result.stretch() > 50) {
+        result.setStretch(std::max(50, result.stretch() * limit / advance));
+        while (result.stretch() > 50 && QFontMetrics(result).horizontalAdvance(run) > limit) {
+            result.setStretch(result.stretch() - 1);
+        }
     }
     return result;
 }

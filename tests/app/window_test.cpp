@@ -139,6 +139,11 @@ class WindowTest : public QObject {
         }
         QVERIFY(ink({64, 10, 40, 14}, true) > 5);  // "Dec"
         QCOMPARE(ink({4, 126, 155, 60}), 0);       // one binary line
+        // A binary line as long as its place holds is drawn whole: its last
+        // digit, not an ellipsis, ends it.
+        f_->stroke(Qt::Key_Escape);
+        f_->type("1234.5");
+        QVERIFY(ink({148, 114, 8, 5}) > 0);
     }
 
     // 2^128 - 1 has 39 digits, twice what the line holds: the line ends in
