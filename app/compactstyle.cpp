@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QStyleOption>
+#include <algorithm>
 
 namespace korvo::app {
 
@@ -30,8 +31,10 @@ void CompactStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     }
     // A group box without a caption still keeps its line half a text
     // height below its top, where a caption would sit, as Windows draws it:
-    // the line then clears the controls just above the frame.
-    const QRect outer = option->rect.adjusted(0, option->fontMetrics.height() / 2, -2, -2);
+    // the line then clears the controls just above the frame. Never lower:
+    // with a desktop's larger font it would cross the labels inside.
+    const int band = std::min(option->fontMetrics.height() / 2, kCaptionBand);
+    const QRect outer = option->rect.adjusted(0, band, -2, -2);
     painter->save();
     painter->setPen(option->palette.color(QPalette::Light));
     painter->drawRect(outer.translated(1, 1));

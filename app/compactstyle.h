@@ -26,5 +26,8 @@ void useCompactStyle();
 
 inline constexpr int kIndicatorSize = 11;
 inline constexpr int kLabelSpacing = 3;
+// The most a group box's line stands below its top: half the caption height
+// of the window's own font.
+inline constexpr int kCaptionBand = 7;
 
 }  // namespace korvo::app

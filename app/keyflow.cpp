@@ -60,6 +60,7 @@ bool leavesTextAlone(const QKeyEvent& event) {
 std::uint32_t KeyFlow::virtualKey(const QKeyEvent& event) const {
     return virtualKeyOf(KeyStroke{event.key(), event.modifiers().testFlag(Qt::KeypadModifier),
                                   typedCharacter(event),
+                                  event.modifiers().testFlag(Qt::ShiftModifier),
                                   keyboardCodes_ ? event.nativeScanCode() : 0U});
 }
 
@@ -68,7 +69,10 @@ bool KeyFlow::isRepeat(const QKeyEvent& event) const {
 }
 
 bool KeyFlow::pressShortcut(const QKeyEvent& event) {
-    const auto command = shortcutCommand(virtualKeyOf(event.key(), false), ctrlHeld(event));
+    auto command = ctrlHeld(event) ? std::nullopt : characterCommand(typedCharacter(event));
+    if (!command) {
+        command = shortcutCommand(virtualKeyOf(event.key(), false), ctrlHeld(event));
+    }
     if (!command) {
         return false;
     }

@@ -1,7 +1,6 @@
 #include "app/keymap.h"
 
 #include <Qt>
-#include <string_view>
 
 #include "calc/commandids.h"
 
@@ -19,10 +18,6 @@ constexpr std::uint32_t kVkSpace = 0x20;
 constexpr std::uint32_t kVkDelete = 0x2E;
 constexpr std::uint32_t kVkF1 = 0x70;
 
-// What Shift+0 to Shift+9 type on a US layout, by digit. ("*" never gets
-// here: it is the star key, whatever key typed it.)
-constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
-
 // X and Wayland key codes of the digit row, 1 to 9 and then 0; the same in
 // the evdev and the older XFree86 code sets.
 constexpr std::uint32_t kKeyCodeOfOne = 10;
@@ -35,14 +30,6 @@ bool isDigit(int key) {
 }
 bool isLetter(int key) {
     return key >= Qt::Key_A && key <= Qt::Key_Z;
-}
-
-std::uint32_t shiftedDigitKey(int qtKey) {
-    if (qtKey < Qt::Key_Exclam || qtKey > Qt::Key_AsciiTilde) {
-        return 0;
-    }
-    const std::size_t digit = kShiftedDigits.find(static_cast<char>(qtKey));
-    return digit == std::string_view::npos ? 0 : vk::k0 + static_cast<std::uint32_t>(digit);
 }
 
 std::uint32_t digitRowKey(std::uint32_t keyboardCode) {
@@ -82,15 +69,6 @@ std::uint32_t virtualKeyOf(int qtKey, bool keypad) {
             return vk::kOem1;
         case Qt::Key_Equal:
             return vk::kOemPlus;
-        // The other keys' shifted symbols on a US layout.
-        case Qt::Key_Greater:
-            return vk::kOemPeriod;
-        case Qt::Key_Underscore:
-            return vk::kOemMinus;
-        case Qt::Key_Question:
-            return vk::kOem2;
-        case Qt::Key_Colon:
-            return vk::kOem1;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return vk::kReturn;
@@ -110,7 +88,7 @@ std::uint32_t virtualKeyOf(int qtKey, bool keypad) {
         case Qt::Key_Delete:
             return kVkDelete;
         default:
-            return shiftedDigitKey(qtKey);
+            return 0;  // "!", "@", "(" and the like: no key of the calculator
     }
 }
 
@@ -121,12 +99,26 @@ std::uint32_t virtualKeyOf(const KeyStroke& stroke) {
     if (stroke.character == '*') {
         return vk::kMultiply;
     }
-    if (!stroke.keypad) {
+    // A character Shift makes is taken as typed: the digit row counts by
+    // its keys only for what it types unshifted ("&" on a French layout).
+    const bool typedWithShift = stroke.shift && stroke.character != '\0';
+    if (!stroke.keypad && !typedWithShift) {
         if (const std::uint32_t key = digitRowKey(stroke.keyboardCode); key != 0) {
             return key;
         }
     }
     return virtualKeyOf(stroke.qtKey, stroke.keypad);
+}
+
+std::optional<std::uint32_t> characterCommand(char character) {
+    switch (character) {
+        case '%':
+            return cmd::kPercent;
+        case '^':
+            return cmd::kPower;
+        default:
+            return std::nullopt;
+    }
 }
 
 bool isSystemKey(int qtKey, bool altHeld) {

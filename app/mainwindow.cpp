@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -8,8 +9,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/aboutdialog.h"
 #include "app/accessiblenames.h"
@@ -39,6 +42,8 @@ CalculatorWindow::CalculatorWindow()
     initResources();
     useCompactStyle();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
+    // Screen readers say the program's name first, then the title.
+    setAccessibleName(QStringLiteral("korvocalc,") + QString::fromLatin1(kWindowTitle));
     area_ = new ClientArea(this);
     area_->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(area_);
@@ -52,7 +57,7 @@ CalculatorWindow::CalculatorWindow()
                             platform.startsWith(QStringLiteral("wayland")));
     area_->setKeyFlow(keys_.get());
     controls_.entry->setKeyFlow(keys_.get());
-    announcer_ = std::make_unique<EntryAnnouncer>(controls_.entry, area_);
+    announcer_ = std::make_unique<Announcer>(controls_, area_);
     enableTabNavigation(controls_, area_, *keys_);
 
     buildMenus();
@@ -61,8 +66,24 @@ CalculatorWindow::CalculatorWindow()
     nameControls(controls_, area_);
     // Fixed size: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    move(200, 68);
+    placeOnScreen();
     area_->setFocus(Qt::OtherFocusReason);
+}
+
+void CalculatorWindow::placeOnScreen() {
+    // At 200, 68 where the screen leaves room, otherwise as far towards it as
+    // the screen allows: at a large scale factor or on a small screen the
+    // window, title bar and frame included, still opens inside it.
+    constexpr QPoint kPlace(200, 68);
+    constexpr QSize kFrameAllowance(8, 32);  // a window manager's title bar and borders
+    adjustSize();
+    const QRect room = screen()->availableGeometry();
+    const QSize outer = size() + kFrameAllowance;
+    const int x =
+        std::max(room.left(), std::min(room.left() + kPlace.x(), room.right() + 1 - outer.width()));
+    const int y =
+        std::max(room.top(), std::min(room.top() + kPlace.y(), room.bottom() + 1 - outer.height()));
+    move(x, y);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -102,6 +123,16 @@ void CalculatorWindow::buildMenus() {
 
     for (QMenu* menu : {edit, information}) {
         connect(menu, &QMenu::aboutToShow, this, [this] { updateEditItems(); });
+        // A menu closed with Esc leaves the menu bar holding the keyboard,
+        // unseen; the keys go back to the calculator at once, unless
+        // another menu is opening (Left and Right).
+        connect(menu, &QMenu::aboutToHide, this, [this, bar] {
+            QTimer::singleShot(0, this, [this, bar] {
+                if (QApplication::activePopupWidget() == nullptr && bar->hasFocus()) {
+                    area_->setFocus(Qt::OtherFocusReason);
+                }
+            });
+        });
         // A screen reader names an open pop-up by its title.
         menu->setWindowTitle(menu->title().remove(QLatin1Char('&')));
     }

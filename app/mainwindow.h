@@ -15,7 +15,7 @@ class QAction;
 namespace korvo::app {
 
 class ClientArea;
-class EntryAnnouncer;
+class Announcer;
 class KeyFlow;
 class QtWindowSystem;
 
@@ -32,6 +32,7 @@ class CalculatorWindow : public QMainWindow {
     [[nodiscard]] ClientArea* clientArea() const { return area_; }
     [[nodiscard]] CalculatorState& state() { return state_; }
     [[nodiscard]] QtWindowSystem& windowSystem() const { return *ws_; }
+    [[nodiscard]] const Announcer& announcer() const { return *announcer_; }
     // What Close and the window's close button do (end the program with
     // exit code 0 unless replaced).
     void onQuit(std::function<void()> quit) { quit_ = std::move(quit); }
@@ -40,6 +41,7 @@ class CalculatorWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void placeOnScreen();
     void buildMenus();
     void addShortcuts();
     void connectControls();
@@ -54,7 +56,7 @@ class CalculatorWindow : public QMainWindow {
     WindowControls controls_;
     std::unique_ptr<QtWindowSystem> ws_;
     std::unique_ptr<KeyFlow> keys_;
-    std::unique_ptr<EntryAnnouncer> announcer_;
+    std::unique_ptr<Announcer> announcer_;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;
     std::function<void()> quit_;

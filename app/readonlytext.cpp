@@ -2,6 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace korvo::app {
@@ -72,7 +79,9 @@ QAccessibleInterface* readOnlyTextFactory(const QString& /*className*/, QObject*
 
 }  // namespace
 
-ReadOnlyText::ReadOnlyText(QWidget* parent) : QWidget(parent) {}
+ReadOnlyText::ReadOnlyText(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void ReadOnlyText::setText(const QString& text) {
     if (text == text_) {
@@ -80,8 +89,49 @@ void ReadOnlyText::setText(const QString& text) {
     }
     const QString old = text_;
     text_ = text;
+    setToolTip(text_);
     QAccessibleTextUpdateEvent event(this, 0, old, text_);
     QAccessible::updateAccessibility(&event);
+}
+
+void ReadOnlyText::copy() const {
+    QGuiApplication::clipboard()->setText(text_);
+}
+
+bool ReadOnlyText::event(QEvent* event) {
+    // Ctrl+C copies this text, not the entry's as the window's shortcut would.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ReadOnlyText::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ReadOnlyText::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu;
+    menu.addAction(tr("&Copy"), this, [this] { copy(); });
+    menu.exec(event->globalPos());
+}
+
+void ReadOnlyText::paintEvent(QPaintEvent* /*event*/) {
+    // Only the focus mark: the text itself is painted beneath.
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void installReadOnlyTextAccessibility() {

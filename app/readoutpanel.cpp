@@ -1,10 +1,12 @@
 #include "app/readoutpanel.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "app/contrast.h"
 #include "readout/binarylines.h"
 
 namespace korvo::app {
@@ -35,6 +37,7 @@ void fitCell(QFont& font, int height) {
 }
 
 constexpr int kSystemFontCell = 16;
+constexpr int kWidthProbe = 20;
 
 constexpr std::array<const char*, 4> kValueNames{"Decimal value", "Hexadecimal value",
                                                  "Octal value", "Binary value"};
@@ -58,6 +61,20 @@ QFont numberFont(const PictureFont& font) {
         const double stretch = 100.0 * font.width / average;
         result.setStretch(std::clamp(static_cast<int>(std::lround(stretch)), 50, 200));
     }
+    // Characters no wider than the picture's, so that a line of as many as
+    // its place holds is drawn whole (a fraction of a pixel per character
+    // would cut the last one).
+    // Each stretch tried is a font of its own to find and load: the first
+    // narrowing is computed, the rest (rounding) taken a step at a time.
+    const QString run(kWidthProbe, QLatin1Char('0'));
+    const int limit = kWidthProbe * font.width;
+    const int advance = QFontMetrics(result).horizontalAdvance(run);
+    if (advance > limit && result.stretch() > 50) {
+        result.setStretch(std::max(50, result.stretch() * limit / advance));
+        while (result.stretch() > 50 && QFontMetrics(result).horizontalAdvance(run) > limit) {
+            result.setStretch(result.stretch() - 1);
+        }
+    }
     return result;
 }
 
@@ -69,15 +86,13 @@ QFont labelFont() {
     return font;
 }
 
-ReadoutPanel::ReadoutPanel(QWidget* parent, QColor panelColour)
-    : QGroupBox(parent), panelColour_(panelColour) {
+ReadoutPanel::ReadoutPanel(QWidget* parent) : QGroupBox(parent) {
     installReadOnlyTextAccessibility();
     setAccessibleName(QStringLiteral("Readout"));
     for (std::size_t i = 0; i < values_.size(); ++i) {
         auto* value = new ReadOnlyText(this);
         value->setAccessibleName(QString::fromLatin1(kValueNames.at(i)));
         value->setAccessibleDescription(QString::fromLatin1(kValueBases.at(i)));
-        value->setToolTip(QString::fromLatin1(kValueNames.at(i)));
         value->hide();  // shown once there is a value to name
         values_.at(i) = value;
     }
@@ -125,27 +140,41 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
         return;
     }
     const ReadoutPicture& p = *picture_;
+    // The panel follows the palette; the picture's colours are kept where
+    // they are readable on it, the palette's text colour used where not.
+    const QPalette palette = QApplication::palette("QMenu");
+    const QColor panel = palette.color(QPalette::Window);
+    const QColor textColour = palette.color(QPalette::WindowText);
     QPainter painter(this);
-    painter.fillRect(toQRect(p.background), panelColour_);
+    painter.fillRect(toQRect(p.background), panel);
     painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(panelColour_);
+    painter.setBackground(panel);
 
     // Labels: at a point, in the bold label font.
     painter.setFont(*labelFont_);
-    painter.setPen(colourOf(p.labelColour));
+    painter.setPen(readableOn(colourOf(p.labelColour), panel, textColour));
     const int labelAscent = painter.fontMetrics().ascent();
     for (const PictureLabel& label : p.labels) {
         painter.drawText(QPoint(label.x, label.y + labelAscent), latin1(label.text));
     }
 
-    // Values: one line each, clipped to its rectangle, never wrapped.
+    // Values: one line each, never wrapped. A line too long for its place
+    // ends in an ellipsis after the last whole character that fits; the
+    // line's tooltip holds it all.
     painter.setFont(*numberFont_);
-    painter.setPen(colourOf(p.valueColour));
-    const int ascent = painter.fontMetrics().ascent();
+    painter.setPen(readableOn(colourOf(p.valueColour), panel, textColour));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int ascent = metrics.ascent();
     const auto drawLine = [&](const PictureLine& line) {
         const QRect rect = toQRect(line.rect);
         painter.setClipRect(rect);
-        painter.drawText(QPoint(rect.left(), rect.top() + ascent), latin1(line.text));
+        QString text = latin1(line.text);
+        // Judged by the ink, not the advance: a last digit whose advance
+        // passes the edge by a pixel is still drawn whole.
+        if (metrics.boundingRect(text).right() >= rect.width()) {
+            text = metrics.elidedText(text, Qt::ElideRight, rect.width());
+        }
+        painter.drawText(QPoint(rect.left(), rect.top() + ascent), text);
     };
     drawLine(p.decimal);
     drawLine(p.hexadecimal);

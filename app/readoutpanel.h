@@ -16,10 +16,13 @@ namespace korvo::app {
 
 class ReadoutPanel : public QGroupBox {
   public:
-    ReadoutPanel(QWidget* parent, QColor panelColour);
+    // The panel is painted in the colour of menus.
+    explicit ReadoutPanel(QWidget* parent);
 
     void setPicture(const ReadoutPicture& picture);
     [[nodiscard]] const std::optional<ReadoutPicture>& picture() const { return picture_; }
+    // The four lines as texts to read and copy: Dec, Hex, Oct, Bin.
+    [[nodiscard]] const std::array<ReadOnlyText*, 4>& lines() const { return values_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,12 +30,11 @@ class ReadoutPanel : public QGroupBox {
   private:
     void describeLines();
 
-    QColor panelColour_;
     std::optional<ReadoutPicture> picture_;
     std::optional<QFont> numberFont_;  // made for the first picture, then kept
     std::optional<QFont> labelFont_;
-    // Non-painting stand-ins for the four values, so that tooltips and
-    // screen readers can name and read them.
+    // Non-painting stand-ins for the four values, so that tooltips, screen
+    // readers and the clipboard get them whole.
     std::array<ReadOnlyText*, 4> values_{};
 };
 

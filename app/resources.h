@@ -15,11 +15,14 @@ void initResources();
 // reader: image plugins are neither probed nor loaded.
 QPixmap resourcePixmap(const char* path, const char* format);
 
-// The window icon, every size of it.
+// The window icon in the sizes a window's title bar and task list draw.
 QIcon windowIcon();
 
 inline constexpr const char* kApplicationId = "io.github.korvocalc.Korvocalc";
-// The window icon's sizes, each a picture ":/icons/korvocalc-N.png".
-inline constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
+// The window icon's sizes, each a picture ":/icons/korvocalc-N.png". The
+// larger ones are the desktop's, from the installed icon theme: on X11 every
+// size given to the window is decoded and sent to the server at start-up
+// (the 128 and 256 pixel ones nine tenths of the bytes).
+inline constexpr std::array kIconSizes{16, 24, 32, 48, 64};
 
 }  // namespace korvo::app

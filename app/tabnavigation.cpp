@@ -13,6 +13,7 @@
 #include "app/entryfield.h"
 #include "app/keyflow.h"
 #include "app/keypadrow.h"
+#include "app/readoutpanel.h"
 
 namespace korvo::app {
 
@@ -81,7 +82,9 @@ class TabRing : public QObject {
             return true;
         }
         const bool space = key->key() == Qt::Key_Space && mods == Qt::NoModifier;
-        if (!buttons_.contains(watched) || space || staysOnButton(key->key())) {
+        // A readout line copies its own text.
+        const bool copy = key->matches(QKeySequence::Copy) && dynamic_cast<ReadOnlyText*>(watched);
+        if (!buttons_.contains(watched) || space || copy || staysOnButton(key->key())) {
             return QObject::eventFilter(watched, event);
         }
         flow_.mainWindowPress(*key);
@@ -97,7 +100,11 @@ class TabRing : public QObject {
             // mark goes on from where it last stood.
             at = last_;
         }
-        const auto next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+        auto next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+        // A readout line with nothing to show is passed over.
+        for (qsizetype tries = 1; tries < count && !stops_.at(next)->isVisible(); ++tries) {
+            next = (next + step + count) % count;
+        }
         last_ = next;
         QWidget* stop = stops_.at(next);
         // The entry takes the mark without selecting its text: a digit typed
@@ -145,6 +152,10 @@ void enableTabNavigation(const WindowControls& c, QWidget* mainWindowFocus, KeyF
         for (int column = 0; column < kKeysPerRow; ++column) {
             button(row->key(column), Qt::TabFocus);
         }
+    }
+    // The readout's lines last: the keys stay where the hand expects them.
+    for (ReadOnlyText* line : c.readout->lines()) {
+        ring->add(line, true);
     }
 }
 

@@ -1,15 +1,15 @@
 #include "app/windowcontrols.h"
 
-#include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/accessiblenames.h"
 #include "app/entryfield.h"
 #include "app/keypadrow.h"
 #include "app/readoutpanel.h"
@@ -81,6 +81,8 @@ QLineEdit* indicator(QWidget* area, Place p) {
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
     box->setFocusPolicy(Qt::NoFocus);
+    // Read only, never typed into: a text to read, not an edit control.
+    setAccessibleRole(box, QAccessible::StaticText);
     return box;
 }
 
@@ -124,6 +126,12 @@ WindowControls createControls(QWidget* area) {
     c.hexadecimal = switchButton<QRadioButton>(area, "Hex", {318, 55, 40, 12}, font, arrows);
     c.octal = switchButton<QRadioButton>(area, "Oct", {361, 55, 40, 12}, font, arrows);
     c.binary = switchButton<QRadioButton>(area, "Bin", {404, 55, 40, 12}, font, arrows);
+    // Deg and Rad are one choice: a click on the one in force keeps it.
+    setAccessibleRole(c.degrees, QAccessible::RadioButton);
+    setAccessibleRole(c.radians, QAccessible::RadioButton);
+    auto* angleUnit = new QButtonGroup(area);
+    angleUnit->addButton(c.degrees);
+    angleUnit->addButton(c.radians);
     c.degrees->setChecked(true);
     c.decimal->setChecked(true);
 
@@ -132,9 +140,7 @@ WindowControls createControls(QWidget* area) {
             place(new KeypadRow(area, row), {178, 74 + 29 * row, 272, 24}, nullptr);
     }
 
-    // The panel is painted in the colour of menus.
-    const QColor panel = QApplication::palette("QMenu").color(QPalette::Window);
-    c.readout = place(new ReadoutPanel(area, panel), {4, 18, 161, 196}, nullptr);
+    c.readout = place(new ReadoutPanel(area), {4, 18, 161, 196}, nullptr);
     c.readout->setFocusPolicy(Qt::NoFocus);
     return c;
 }

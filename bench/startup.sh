@@ -3,16 +3,20 @@
 # private Xvfb server: the median time from launch to the first window being
 # mapped, and the resident memory (RSS and PSS) once the window is shown.
 #
-#   bench/startup.sh [RUNS] [KORVOCALC]
+#   bench/startup.sh [RUNS] [KORVOCALC] [BASELINE]
 #
 # RUNS defaults to 11; KORVOCALC to build/app/korvocalc. xcalc, galculator and
-# speedcrunch are measured in the same run when they are installed. Needs
-# Xvfb and xev (Debian: xvfb, x11-utils).
+# speedcrunch are measured in the same run when they are installed. With a
+# BASELINE korvocalc (another build), the two are launched in turn, run for
+# run, so that a machine's changing load weighs on both alike, and the ratio
+# of their median times is printed. Needs Xvfb and xev (Debian: xvfb,
+# x11-utils).
 set -euo pipefail
 
 runs="${1:-11}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 korvocalc="${2:-$root/build/app/korvocalc}"
+baseline="${3:-}"
 settle=0.5  # seconds between the map and the memory reading
 
 for tool in Xvfb xev; do
@@ -99,6 +103,18 @@ report() {
     pss=$(awk '{print $3 / 1024}' "$samples" | median)
     printf '%-12s %5d %12.1f %9.1f %9.1f\n' "$name" "$runs" "$ms" "$rss" "$pss"
 }
+
+if [ -n "$baseline" ]; then
+    : >"$work/new" && : >"$work/old"
+    for _ in $(seq "$runs"); do
+        measure_once "$korvocalc" >>"$work/new" && measure_once "$baseline" >>"$work/old"
+    done
+    new_ms=$(awk '{print $1 / 1000}' "$work/new" | median)
+    old_ms=$(awk '{print $1 / 1000}' "$work/old" | median)
+    echo "map ms, median of $runs alternating runs: $new_ms (korvocalc), $old_ms (baseline)," \
+        "ratio $(awk -v a="$new_ms" -v b="$old_ms" 'BEGIN { printf "%.3f", a / b }')"
+    exit 0
+fi
 
 printf '%-12s %5s %12s %9s %9s\n' program runs "map ms" "RSS MB" "PSS MB"
 report korvocalc "$korvocalc"

@@ -77,12 +77,11 @@ class KeyboardTest : public QObject {
         row("4 | + 5 =", "9", "=");
         row("5 | * 3 =", "15", "=");
         row("F5 1 Ctrl+C Ctrl+A", "1");
-        // With Shift a key is still its own key; "+" and "*" win once.
-        row("4 Shift+%", "45");
-        row("6 Shift+: 7 =", "42", "=");
-        row("8 Shift+? 2 =", "4", "=");
-        row("1 Shift+> 5", "1.5");
-        row("9 Shift+_ 4 =", "5", "=");
+        // With Shift a key goes by the character it types: "%" and "^" are
+        // percent and x^N, "+" and "*" act once, other symbols do nothing.
+        row("2 0 0 + 1 0 Shift+% =", "220", "=");
+        row("2 Shift+^ 1 0 =", "1024", "=");
+        row("1 Shift+! Shift+@ Shift+# Shift+$ Shift+& Shift+( Shift+) Shift+: Shift+> 2", "12");
         row("1 2 Shift++ 3 =", "15", "=");
         row("6 Shift+* 7 =", "42", "=");
         row("3 0 Shift+S", "0.5");
@@ -185,6 +184,36 @@ class KeyboardTest : public QObject {
         QCOMPARE(f_->entry(), QString());
     }
 
+    void keysWorkAtOnceAfterAMenuIsClosedWithEsc() {
+        f_->stroke(Qt::Key_I, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        QCoreApplication::processEvents();  // as before a person's next key
+        f_->type("78");
+        QCOMPARE(f_->entry(), QStringLiteral("78"));
+    }
+
+    void aCopiedResultPastesBack() {
+        QStringList said;  // a refused paste's message, closed at once
+        QTimer boxes;
+        connect(&boxes, &QTimer::timeout, [&said] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    said << box->text();
+                    box->done(0);
+                }
+            }
+        });
+        boxes.start(5);
+        f_->type("1-2.5=");
+        f_->stroke(Qt::Key_C, Qt::ControlModifier);
+        f_->stroke(Qt::Key_Escape);
+        f_->stroke(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f_->entry(), QStringLiteral("-1.5"));
+        QCOMPARE(said, QStringList());
+    }
+
     void everyKeyNamesItsShortcut() {
         QCOMPARE(f_->key(QStringLiteral("Sine"))->toolTip(), QStringLiteral("Sine (S)"));
         QVERIFY(f_->controls().clearAll->accessibleDescription().endsWith(
@@ -216,10 +245,10 @@ class KeyboardTest : public QObject {
         row("s6:15 ~d*:17 u8:17 s7:16 s=:21", true, true, "42");
         row("^s5:14 ^s5:14", true, true, "");  // Ctrl with no shortcut types nothing
         // The "&" key of a French layout is the key 1; Shift+7 of a German
-        // layout types "/" and is still the key 7; without key codes, "&" is
-        // Shift+7 of a US layout.
-        row("s&:10 ~s/:16 ~s=:19", true, true, "170");
-        row("s&:10", true, false, "7");
+        // layout types "/" and divides; Shift+1 of a US layout types "!", no
+        // key of the calculator, though it is on the digit row.
+        row("s&:10 s2:11 ~s/:16 s4:13 ~s=:19", true, true, "3");
+        row("~s!:10 s7:16", true, true, "7");
         row("s5:14 ~s+:10 s2:11 s=:21", true, true, "7");  // Swiss: Shift+1 types "+"
     }
     void events() {

@@ -1,12 +1,19 @@
 // The window as a whole: fixed and on top, clicks, frames, the readout's
 // painting, menus and the boxes they open, and the choice of platform.
+#include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+#include <map>
 
+#include "app/keypadrow.h"
 #include "app/startup.h"
 #include "windowfixture.h"
 
@@ -78,6 +85,15 @@ class WindowTest : public QObject {
         QCOMPARE(lines, 7);
     }
 
+    // Run at 200% too: on a small screen the window opens at its corner.
+    void opensInsideTheScreen() {
+        const QRect room = f_->window->screen()->availableGeometry();
+        const QRect frame = f_->window->frameGeometry();
+        QVERIFY(frame.left() >= room.left() && frame.top() >= room.top());
+        QVERIFY(frame.right() <= room.right() || frame.left() == room.left());
+        QVERIFY(frame.bottom() <= room.bottom() || frame.top() == room.top());
+    }
+
     void editItemsFollowTheSelectionAndPasteClearsFirst() {
         QMenu* edit = f_->window->menuBar()->actions().at(1)->menu();
         f_->type("5+42");
@@ -123,12 +139,79 @@ class WindowTest : public QObject {
         }
         QVERIFY(ink({64, 10, 40, 14}, true) > 5);  // "Dec"
         QCOMPARE(ink({4, 126, 155, 60}), 0);       // one binary line
-        // 34 digits are wider than the 155-pixel line: nothing is drawn
-        // past it or below it.
-        f_->type("1111111111111111111111111111111");
-        QCOMPARE(ink({159, 24, 2, 12}), 0);
-        QVERIFY(ink({140, 24, 19, 12}) > 0);
+        // A binary line as long as its place holds is drawn whole: its last
+        // digit, not an ellipsis, ends it.
+        f_->stroke(Qt::Key_Escape);
+        f_->type("1234.5");
+        QVERIFY(ink({148, 114, 8, 5}) > 0);
+    }
+
+    // 2^128 - 1 has 39 digits, twice what the line holds: the line ends in
+    // an ellipsis after its last whole digit, nothing is drawn past or below
+    // it, and its tooltip, its accessible text and its copy are whole.
+    void aLongLineIsMarkedAndGivenWhole() {
+        f_->stroke(Qt::Key_F5);
+        f_->type("FFFFFFFFFFFFFFFFFFFFFFFFFFFF*10000+FFFF=");
+        const QString whole = QStringLiteral("340282366920938463463374607431768211455");
+        ReadOnlyText* line = f_->controls().readout->lines().front();
+        QCOMPARE(line->toolTip(), whole);
+        QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Value), whole);
+        int right = 158;  // the last column drawn
+        while (right > 100 && ink({right, 24, 1, 12}) == 0) {
+            --right;
+        }
+        QVERIFY2(right < 157, qPrintable(QString::number(right)));  // no digit cut at the edge
+        QCOMPARE(ink({right - 6, 24, 7, 6}), 0);  // the ellipsis: dots on the baseline only
+        QVERIFY(ink({right - 6, 30, 7, 6}) > 0);
         QCOMPARE(ink({4, 36, 155, 4}), 0);
+        line->setFocus(Qt::TabFocusReason);
+        f_->stroke(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+        QGuiApplication::clipboard()->clear();
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {2, 2},
+                                     line->mapToGlobal(QPoint(2, 2)));
+        whileOpen<QMenu>([&] { QApplication::sendEvent(line, &rightClick); },
+                         [](QMenu* menu) {
+                             menu->actions().at(0)->trigger();
+                             menu->close();
+                         });
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+    }
+
+    // The readout's labels and numbers, the switches' labels and the keypad's
+    // faces read at 4.5:1 or better, in the light look and under a dark
+    // palette.
+    void textIsReadableInTheLightLookAndADarkPalette() {
+        const struct Restore {
+            QPalette light = QApplication::palette();
+            ~Restore() { QApplication::setPalette(light); }
+        } restore;
+        for (const QPalette& palette :
+             {restore.light, QPalette(QColor(53, 53, 53), QColor(43, 43, 43))}) {
+            QApplication::setPalette(palette);
+            f_ = std::make_unique<WindowFixture>();
+            f_->type("-12.5");
+            const WindowControls& c = f_->controls();
+            const QImage panel = c.readout->grab().toImage();
+            for (const QRect& text : {QRect(64, 10, 30, 14), QRect(64, 100, 30, 14),
+                                      QRect(4, 24, 155, 12), QRect(4, 114, 155, 11)}) {
+                QVERIFY2(contrast(panel, text) >= 4.5,
+                         qPrintable(QString::number(contrast(panel, text))));
+            }
+            for (QWidget* control :
+                 {static_cast<QWidget*>(c.floatingPoint), static_cast<QWidget*>(c.degrees),
+                  static_cast<QWidget*>(c.hexadecimal)}) {
+                const QImage shot = control->grab().toImage();
+                QVERIFY(contrast(shot, shot.rect().adjusted(15, 0, 0, 0)) >= 4.5);  // past the box
+            }
+            for (const KeypadRow* row : c.keypad) {
+                for (int column = 0; column < korvo::kKeysPerRow; ++column) {
+                    const QImage face = row->key(column)->grab().toImage();  // inside its edge
+                    QVERIFY2(contrast(face, {5, 5, 13, 12}) >= 4.5,
+                             qPrintable(row->key(column)->accessibleName()));
+                }
+            }
+        }
     }
 
     void repaintsShowTheSamePicture() {
@@ -155,6 +238,36 @@ class WindowTest : public QObject {
     }
 
   private:
+    // The contrast (WCAG) of the text in `rect`: its most distinct pixel
+    // against the commonest, the background.
+    static double contrast(const QImage& image, const QRect& rect) {
+        const auto luminance = [](QRgb c) {
+            const auto linear = [](int v) {
+                const double x = v / 255.0;
+                return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) +
+                   0.0722 * linear(qBlue(c));
+        };
+        std::map<QRgb, int> counts;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                ++counts[image.pixel(x, y)];
+            }
+        }
+        const double background =
+            luminance(std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                          return a.second < b.second;
+                      })->first);
+        double best = 1;
+        for (const auto& [colour, count] : counts) {
+            const double l = luminance(colour);
+            best =
+                std::max(best, (std::max(l, background) + 0.05) / (std::min(l, background) + 0.05));
+        }
+        return best;
+    }
+
     // Pixels of `rect` close to black (numbers) or, with `blue`, to the
     // labels' blue: text is smoothed.
     int ink(const QRect& rect, bool blue = false) {
