@@ -62,13 +62,9 @@ class KeyboardTest : public QObject {
                             int beeps = 0) {
             QTest::newRow(keys) << QString::fromLatin1(entry) << QString::fromLatin1(mark) << beeps;
         };
-        row("6 ; 7 =", "42", "=");
         row("8 / 2 =", "4", "=");
-        row("9 - 4 =", "5", "=");
         row("2 + 5 Return", "7", "=");
         row("Num+7 Num++ Num+2 Num+Enter", "9", "=");
-        row("1 . 5", "1.5");
-        row("1 a f 2", "12");
         // Characters that are no digit of the base never enter the field,
         // wherever the focus is; a digit typed there enters once.
         row("1 , 5 + 1 =", "16", "=");

@@ -31,14 +31,10 @@ class WindowTest : public QObject {
     }
     void cleanup() { f_.reset(); }
 
-    void fixedOnTopAndAClickComputes() {
+    void fixedAndOnTop() {
         QVERIFY(f_->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(f_->window->minimumSize(), f_->window->maximumSize());
         QCOMPARE(f_->window->clientArea()->size(), QSize(454, 219));
-        for (const char* key : {"Digit 7", "Add", "Digit 8", "Equals"}) {
-            f_->click(QString::fromLatin1(key));
-        }
-        QCOMPARE(f_->entry(), QStringLiteral("15"));
     }
 
     void framesDrawTheirLineBelowTheButtonsAndLetClicksThrough() {

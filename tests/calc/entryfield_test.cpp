@@ -1,5 +1,5 @@
 // The entry field's keyboard: keys the typed characters never produce, the
-// limits applied at a key's release, typing over a selection, the focus.
+// limits left to the keys, and the focus a key hands back.
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,34 +38,6 @@ TEST_F(ControlTest, AReleaseLeavesAnyFieldWhole) {
     EXPECT_EQ(ws.beeps(), 0);
 }
 
-TEST_F(ControlTest, ATypedDigitPastTheLimitIsRefused) {
-    s.pendingOp = PendingOperation::Multiply;
-    ws.setEntryText(std::string(17, '1'));
-    entryKeyUp(s, ws, vk::k0 + 5);
-    EXPECT_EQ(entry(), std::string(17, '1'));
-    EXPECT_EQ(ws.beeps(), 1);
-}
-
-TEST_F(ControlTest, TypingOverASelectionStartsAfreshButCtrlKeepsIt) {
-    click("123");
-    ws.select(0, 3);
-    ws.focusEntryField();
-    entryKeyDown(s, ws, vk::kControl);
-    EXPECT_EQ(entry(), "123");
-    EXPECT_TRUE(fieldHasFocus());
-    entryKeyDown(s, ws, vk::k0 + 4);
-    EXPECT_EQ(entry(), "");
-    EXPECT_FALSE(fieldHasFocus());
-    press(cmd::kEquals);
-    EXPECT_EQ(ws.readout().decimal.text, "0") << "the number went with the text";
-}
-
-TEST_F(ControlTest, KeyDownWithoutASelectionKeepsTheEntry) {
-    click("123");
-    entryKeyDown(s, ws, vk::k0 + 4);
-    EXPECT_EQ(entry(), "123");
-}
-
 TEST_F(ControlTest, OnlyKeysWithACommandReturnTheFocus) {
     ws.focusEntryField();
     entryKeyUp(s, ws, 0x47);
@@ -76,30 +48,6 @@ TEST_F(ControlTest, OnlyKeysWithACommandReturnTheFocus) {
     click("5");  // a click leaves the focus where it was
     EXPECT_TRUE(fieldHasFocus());
     EXPECT_EQ(entry(), "15");
-}
-
-TEST_F(ControlTest, AHandedOverKeyTakesPrecedence) {
-    ws.focusEntryField();
-    s.pendingKeyCommand = cmd::kDigit0 + 7;
-    press(cmd::kDigit0 + 1);
-    EXPECT_EQ(entry(), "7");
-    EXPECT_FALSE(fieldHasFocus());
-}
-
-TEST_F(ControlTest, PlusAndStarAreKeysOtherCharactersText) {
-    click("6");
-    ws.focusEntryField();
-    for (const char c : {'5', '.', '-', '/', '%', 'a'}) {
-        EXPECT_FALSE(entryCharacter(s, ws, c)) << c;
-    }
-    EXPECT_TRUE(entryCharacter(s, ws, '+'));
-    EXPECT_EQ(ws.operatorIndicator(), "+");
-    click("2");
-    EXPECT_TRUE(entryCharacter(s, ws, '*'));
-    EXPECT_EQ(ws.operatorIndicator(), "x");
-    click("4");
-    press(cmd::kEquals);
-    EXPECT_EQ(entry(), "32");
 }
 
 }  // namespace

@@ -1,42 +1,13 @@
-// Window commands and keys on a field the user set up: selections, cut and
-// copy, overlong or foreign texts, the focus, the Info text, the routing.
+// Window commands and keys on a field the user set up: overlong texts, the
+// out-of-range message, the focus, the Info text.
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "control_fixture.h"
 #include "state/fixedtexts.h"
 
 namespace korvo::control_test {
 namespace {
-
-TEST_F(ControlTest, CutMovesTheSelectionAndClearsCopyChangesNothing) {
-    click("123");
-    EXPECT_FALSE(cutCopyEnabled(s, ws));
-    ws.select(0, 2);
-    EXPECT_TRUE(cutCopyEnabled(s, ws));
-    copyCommand(s, ws);
-    EXPECT_EQ(ws.clipboardText(), "12");
-    EXPECT_EQ(entry(), "123");
-    ws.select(1, 3);
-    cutCommand(s, ws);
-    EXPECT_EQ(ws.clipboardText(), "23");
-    EXPECT_EQ(entry(), "");
-    EXPECT_EQ(ws.readout().decimal.text, "0");
-}
-
-TEST_F(ControlTest, EntryFieldPasteChecksTheClipboard) {
-    ws.setClipboard("x1");
-    entryPaste(s, ws);
-    EXPECT_EQ(ws.messages().size(), 1U);
-    ws.setClipboard("21\r\n5");
-    entryPaste(s, ws);
-    EXPECT_EQ(ws.messages().size(), 2U) << "two lines are no number";
-    ws.setClipboard(" 21\r\n");
-    entryPaste(s, ws);
-    EXPECT_EQ(entry(), "21");
-    EXPECT_EQ(ws.readout().decimal.text, "21");
-}
 
 TEST_F(ControlTest, AnOverlongFieldIsNeverCut) {
     ws.setEntryText(std::string(40, '1'));
@@ -101,22 +72,6 @@ TEST_F(ControlTest, InfoShowsTheSevenLineText) {
     EXPECT_EQ(message.text.find_first_not_of(' '), 38U);
     EXPECT_EQ(std::count(message.text.begin(), message.text.end(), '\n'), 6);
     EXPECT_NE(message.text.find("(1). X**n  Enter"), std::string::npos);
-}
-
-TEST_F(ControlTest, WindowCommandsAreRoutedById) {
-    const std::vector<std::pair<std::uint32_t, const char*>> routes = {
-        {cmd::kClearEntry, ""},    {cmd::kRadians, "123"}, {cmd::kOctal, "173"},
-        {cmd::kBinary, "1111011"}, {cmd::kCut, ""},        {cmd::kPasteMenu, ""}};
-    for (const auto& [command, after] : routes) {
-        s = CalculatorState{};
-        ws.setEntryText("");
-        click("123");
-        EXPECT_TRUE(runWindowCommand(s, ws, command)) << command;
-        EXPECT_EQ(entry(), after) << command;
-    }
-    for (const std::uint32_t other : {cmd::kClose, cmd::kAbout, cmd::kDigit0 + 1}) {
-        EXPECT_FALSE(runWindowCommand(s, ws, other)) << other;
-    }
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "cli/driver.h"
-#include "cli/output.h"
 
 namespace {
 
@@ -33,6 +32,13 @@ mpz_class power(int radix, unsigned n) {
     mpz_class p;
     mpz_ui_pow_ui(p.get_mpz_t(), radix, n);
     return p;
+}
+
+// n / d in lowest terms, with the sign of `like`.
+mpq_class ratio(const mpz_class& n, const mpz_class& d, const mpq_class& like = 1) {
+    mpq_class r(sgn(like) < 0 ? mpz_class(-n) : n, d);
+    r.canonicalize();
+    return r;
 }
 
 // radix^n, n of either sign.
@@ -49,9 +55,7 @@ mpq_class valueIn(std::string text, int radix = 10) {
     if (!std::regex_match(text, std::regex("-?[" + digits + "]+"))) {
         return mpq_class(1, 7);  // not a number: never a true value here
     }
-    mpq_class value(mpz_class(text, radix), power(radix, scale));
-    value.canonicalize();
-    return value;
+    return ratio(mpz_class(text, radix), power(radix, scale));
 }
 
 // Integer mode's quotient: 19 fraction digits, the last raised when digits were cut.
@@ -62,9 +66,7 @@ mpq_class quotient19(const mpq_class& a, const mpq_class& b, int radix = 10) {
     if (digits * q.get_den() != scaled) {
         digits += 1;
     }
-    mpq_class result(sgn(q) < 0 ? mpz_class(-digits) : digits, power(radix, 19));
-    result.canonicalize();
-    return result;
+    return ratio(digits, power(radix, 19), q);
 }
 
 // A product in integer mode: 19 fraction digits rounded at the 20th, and the
@@ -74,9 +76,7 @@ mpq_class product(const mpq_class& a, const mpq_class& b) {
     const mpz_class scaled = (abs(v.get_num()) * power(10, 20) / v.get_den() + 5) / 10;
     const mpz_class whole = scaled / power(10, 19);
     const mpz_class fraction = scaled - whole * power(10, 19);
-    mpq_class magnitude((whole % (mpz_class(1) << 128)) * power(10, 19) + fraction, power(10, 19));
-    magnitude.canonicalize();
-    return sgn(v) < 0 ? mpq_class(-magnitude) : magnitude;
+    return ratio((whole % (mpz_class(1) << 128)) * power(10, 19) + fraction, power(10, 19), v);
 }
 
 // A held number after a base change: the integer part converts exactly, the
@@ -93,10 +93,8 @@ mpq_class rewritten(const mpq_class& v, int from, int to) {
     const auto length = [&](int radix) {
         return digits == 0 ? 0U : static_cast<unsigned>(digits.get_str(radix).size());
     };
-    mpq_class result(digits, power(to, places - length(from) + length(to)));
-    result.canonicalize();
-    result += whole;
-    return sgn(v) < 0 ? mpq_class(-result) : result;
+    const mpz_class scale = power(to, places - length(from) + length(to));
+    return ratio(digits + whole * scale, scale, v);
 }
 
 // The weight of the last digit a real shows: 19 significant digits in Dec, 16 in
@@ -574,13 +572,11 @@ TEST(Truth, ShownNumbersAreTrue) {
         }
         // The number read: the readout's line of the base, the entry in binary
         // (the binary block pads a fraction's digits).
-        const std::string block = "\n" + korvo::cli::textBlock(ws);
-        const std::string key = c.radix == 10   ? "\ndec: "
-                                : c.radix == 16 ? "\nhex: "
-                                : c.radix == 8  ? "\noct: "
-                                                : "\nentry: ";
-        const auto at = block.find(key) + key.size();
-        std::string shown = block.substr(at, block.find('\n', at) - at);
+        const korvo::ReadoutPicture& p = ws.readout();
+        std::string shown = c.radix == 10   ? p.decimal.text
+                            : c.radix == 16 ? p.hexadecimal.text
+                            : c.radix == 8  ? p.octal.text
+                                            : ws.entryText();
         shown.erase(shown.find_last_not_of(' ') + 1);
         const mpq_class value = valueIn(shown, c.radix);
         const mpq_class error = abs(value - c.truth);
