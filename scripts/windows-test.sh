@@ -289,8 +289,8 @@ window_tests() {
     x86_64-w64-mingw32-g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast \
         -Werror -static -o "$PROBE" "$KORVO_ROOT/tests/win32/windowprobe.cpp" -lgdi32 || exit 1
     start_display
-    # The golden cases' Wine desktop has no display and is 1024 pixels wide,
-    # too narrow for the window at 192 dpi: the window gets a desktop of its own.
+    # The Wine desktop the golden cases started has no display behind it and
+    # cut the window at 192 dpi off on the right: a desktop of its own.
     timeout 30 "$WINESERVER" -k 2>/dev/null || true
     "$WINESERVER" -p 60
     launch || return
@@ -320,7 +320,7 @@ clipboard=12|Cut puts the selection on the clipboard|
 -- Tab and Space: Floating Point, the entry, buttons, switches, then keys in reading order
 focus=Floating Point|the first Tab|click_clear; click_window; keys Tab
 focus=Sine|thirteen Tabs|keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
-entry=7|Space on the marked Digit 7 key, at its release|keys Tab Tab Tab space
+entry=7|Space on the marked Digit 7 key|keys Tab Tab Tab space
 entry=78|Shift+Tab then Tab: the mark goes on from where it was|keys shift+Tab Tab Tab space
 entry=|after a click Space presses nothing|click_clear; keys space
 -- tooltips
