@@ -1,15 +1,9 @@
 // Looks at a running korvocalc.exe from another process and prints what a
 // person would see, one fact a line, for scripts/windows-test.sh to compare:
-//   window    caption, outer rectangle, client origin and size, frame styles,
-//             topmost, menu, and the screen's dots per inch
-//   entry     the entry field's and the indicators' texts, Deg's and Rad's marks
-//   message   the text of an open "KORVO CALCULATOR" message box, if any
-//   tip       the text of the tooltip showing now, if any
-//   layout    "clipped=" for a label whose text does not fit its control, and
-//             for the entry if its digits do not
-//   keys      each keypad key's name and rectangle, in the window's order
-//   focus     the name of the control that has the keyboard focus
-//   about     whether each text of the open About box fits inside the box
+//   layout  the frame, the screen's dpi, each label (or the entry) whose text
+//           is cut ("clipped="), each keypad key's rectangle and name
+//   (none)  the entry, the indicators, Deg's and Rad's marks, the focus, the
+//           tooltip showing, an open message box's text, the About box's texts
 #include <windows.h>
 
 #include <commctrl.h>
@@ -39,30 +33,14 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
-bool has(DWORD style, DWORD flag) {
-    return (style & flag) != 0;
+std::string className(HWND window) {
+    std::array<char, 64> name{};
+    GetClassNameA(window, name.data(), static_cast<int>(name.size()));
+    return name.data();
 }
 
-void printWindow(HWND main) {
-    RECT rect{};
-    RECT client{};
-    POINT origin{0, 0};
-    GetWindowRect(main, &rect);
-    GetClientRect(main, &client);
-    ClientToScreen(main, &origin);
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(main, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(main, GWL_EXSTYLE));
-    HDC screen = GetDC(nullptr);
-    std::printf("caption=%s\n", windowText(main).c_str());
-    std::printf("at=%ld,%ld\n", rect.left, rect.top);
-    // Where the client area starts on the screen, for clicks at client pixels.
-    std::printf("client=%ld,%ld %ldx%ld\n", origin.x, origin.y, client.right, client.bottom);
-    std::printf("topmost=%d menu=%d\n", has(exStyle, WS_EX_TOPMOST), GetMenu(main) != nullptr);
-    std::printf("sizing-border=%d maximize-box=%d minimize-box=%d system-menu=%d\n",
-                has(style, WS_THICKFRAME), has(style, WS_MAXIMIZEBOX), has(style, WS_MINIMIZEBOX),
-                has(style, WS_SYSMENU));
-    std::printf("dpi=%d\n", GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
+int flag(HWND window, int which, DWORD mask) {
+    return (static_cast<DWORD>(GetWindowLongPtrA(window, which)) & mask) != 0 ? 1 : 0;
 }
 
 RECT rectIn(HWND parent, HWND control) {
@@ -72,10 +50,20 @@ RECT rectIn(HWND parent, HWND control) {
     return rect;
 }
 
-std::string className(HWND window) {
-    std::array<char, 64> name{};
-    GetClassNameA(window, name.data(), static_cast<int>(name.size()));
-    return name.data();
+template <typename Visit>
+void forEachChild(HWND parent, Visit visit) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        visit(child);
+    }
+}
+
+// A control's font handle does not cross to this process, so the probe makes
+// the fonts the window promises itself.
+HFONT makeFont(int pixels, int weight, const char* face) {
+    return CreateFontA(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       face);
 }
 
 // How many pixels of ink `text` leaves in a box `width` x `height` where it
@@ -87,7 +75,6 @@ int inkPixels(HDC screen, HGDIOBJ font, const std::string& text, int width, int 
     HGDIOBJ previousFont = SelectObject(dc, font);
     RECT box{0, 0, width, height};
     FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -104,21 +91,6 @@ int inkPixels(HDC screen, HGDIOBJ font, const std::string& text, int width, int 
     return ink;
 }
 
-// A control's font handle does not cross to this process, so the probe
-// makes the fonts the window promises itself: its labels' Courier New of 12
-// pixels at 96 dpi, medium; the About box's MS Sans Serif of 8 points.
-HFONT labelFont(int dpi) {
-    return CreateFontA(-MulDiv(12, dpi, 96), 0, 0, 0, FW_MEDIUM, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH, "Courier New");
-}
-
-HFONT aboutFont(int dpi) {
-    return CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH, "MS Sans Serif");
-}
-
 // Whether `text` in `font` needs more than `width` x `height`: wider than
 // the room, or ink lost where the box is only as high as the control.
 bool textClipped(HGDIOBJ font, const std::string& text, int width, int height) {
@@ -133,159 +105,125 @@ bool textClipped(HGDIOBJ font, const std::string& text, int width, int height) {
     return clipped;
 }
 
-// A label fits when its text and, for a check box or radio button, the
-// mark beside it (17 pixels at 96 dpi) fit inside the control, no ink lost.
 void printLayout(HWND main, int dpi) {
-    for (HWND control = GetWindow(main, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
+    RECT rect{};
+    RECT client{};
+    POINT origin{0, 0};
+    GetWindowRect(main, &rect);
+    GetClientRect(main, &client);
+    ClientToScreen(main, &origin);
+    std::printf("caption=%s\nat=%ld,%ld\ndpi=%d\n", windowText(main).c_str(), rect.left, rect.top,
+                dpi);
+    // Where the client area starts on the screen, for clicks at client pixels.
+    std::printf("client=%ld,%ld %ldx%ld\n", origin.x, origin.y, client.right, client.bottom);
+    std::printf("topmost=%d menu=%d\n", flag(main, GWL_EXSTYLE, WS_EX_TOPMOST),
+                GetMenu(main) != nullptr);
+    std::printf("sizing-border=%d maximize-box=%d minimize-box=%d system-menu=%d\n",
+                flag(main, GWL_STYLE, WS_THICKFRAME), flag(main, GWL_STYLE, WS_MAXIMIZEBOX),
+                flag(main, GWL_STYLE, WS_MINIMIZEBOX), flag(main, GWL_STYLE, WS_SYSMENU));
+    HFONT label = makeFont(MulDiv(12, dpi, 96), FW_MEDIUM, "Courier New");
+    forEachChild(main, [&](HWND control) {
         const std::string text = windowText(control);
-        const auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
-        const DWORD type = style & BS_TYPEMASK;
-        // The entry's height, and every label.
-        const bool edit = GetDlgCtrlID(control) == 44;
-        if (text.empty() && !edit) {
-            continue;
-        }
-        if (className(control) == "Button" && type == BS_OWNERDRAW) {
-            continue;  // a key: its face is a picture
-        }
-        RECT client{};
-        GetClientRect(control, &client);
-        const bool marked = className(control) == "Button" &&
-                            (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON ||
-                             type == BS_CHECKBOX || type == BS_RADIOBUTTON);
-        const int room = client.right - (marked ? MulDiv(17, dpi, 96) : 0);
-        // The entry (the system font): the tallest digits, at any width.
-        HFONT label = labelFont(dpi);
-        if (textClipped(edit ? GetStockObject(SYSTEM_FONT) : label, edit ? "0123456789" : text,
-                        edit ? 10000 : room, client.bottom)) {
-            std::printf("clipped=%s\n", edit ? "entry" : text.c_str());
-        }
-        DeleteObject(label);
-    }
-}
-
-void printKeys(HWND main) {
-    for (HWND control = GetWindow(main, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
-        const auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
-        if (className(control) == "Button" && (style & BS_TYPEMASK) == BS_OWNERDRAW) {
+        const auto type = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)) & BS_TYPEMASK;
+        const bool button = className(control) == "Button";
+        if (button && type == BS_OWNERDRAW) {  // a key: its face is a picture
             const RECT r = rectIn(main, control);
             std::printf("key=%ld,%ld %ldx%ld %s\n", r.left, r.top, r.right - r.left,
-                        r.bottom - r.top, windowText(control).c_str());
+                        r.bottom - r.top, text.c_str());
+            return;
         }
-    }
+        // The entry (the system font) must fit its tallest digits; a label
+        // its text and, for a check box or radio button, the 17-pixel mark.
+        const bool edit = GetDlgCtrlID(control) == 44;
+        RECT box{};
+        GetClientRect(control, &box);
+        const bool marked = button && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON ||
+                                       type == BS_CHECKBOX || type == BS_RADIOBUTTON);
+        if (edit ? textClipped(GetStockObject(SYSTEM_FONT), "0123456789", 10000, box.bottom)
+                 : !text.empty() &&
+                       textClipped(label, text, box.right - (marked ? MulDiv(17, dpi, 96) : 0),
+                                   box.bottom)) {
+            std::printf("clipped=%s\n", edit ? "entry" : text.c_str());
+        }
+    });
+    DeleteObject(label);
 }
 
-void printFocus(HWND main) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
-    std::printf("focus=%s\n", info.hwndFocus == nullptr ? "none"
-                              : info.hwndFocus == main  ? "main window"
-                                                        : windowText(info.hwndFocus).c_str());
-}
-
-// Each text of the box needs its lines' height at its width, and stays
+// Each text of the About box needs its lines' height at its width, and stays
 // inside the box and clear of the control below it.
-void printAbout(int dpi) {
-    HWND box = FindWindowA("#32770", "About Calculator");
-    if (box == nullptr) {
-        std::printf("about=none\n");
-        return;
-    }
+void printAbout(HWND box, int dpi) {
     RECT inside{};
     GetClientRect(box, &inside);
-    for (HWND control = GetWindow(box, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
+    HFONT font = makeFont(MulDiv(8, dpi, 72), FW_NORMAL, "MS Sans Serif");
+    forEachChild(box, [&](HWND control) {
         const std::string text = windowText(control);
         if (className(control) != "Static" || text.size() < 2) {
-            continue;
+            return;
         }
         const RECT r = rectIn(box, control);
         HDC dc = GetDC(control);
-        HFONT font = aboutFont(dpi);
         HGDIOBJ previous = SelectObject(dc, font);
         RECT need{0, 0, r.right - r.left, 0};
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &need,
                   DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
         SelectObject(dc, previous);
         ReleaseDC(control, dc);
-        DeleteObject(font);
-        const LONG bottom = r.top + need.bottom;
-        // The next control that starts below this one's top and overlaps it.
-        LONG limit = inside.bottom;
-        for (HWND other = GetWindow(box, GW_CHILD); other != nullptr;
-             other = GetWindow(other, GW_HWNDNEXT)) {
+        LONG limit = inside.bottom;  // the top of the next control below that overlaps it
+        forEachChild(box, [&](HWND other) {
             const RECT o = rectIn(box, other);
-            if (other != control && o.top > r.top && o.left < r.right && o.right > r.left &&
-                o.top < limit) {
-                limit = o.top;
+            if (other != control && o.top > r.top && o.left < r.right && o.right > r.left) {
+                limit = o.top < limit ? o.top : limit;
             }
-        }
-        std::printf("about-text=%s %s\n", bottom <= limit ? "shown" : "hidden",
+        });
+        std::printf("about-text=%s %s\n", r.top + need.bottom <= limit ? "shown" : "hidden",
                     escaped(text.substr(0, 20)).c_str());
-    }
+    });
+    DeleteObject(font);
 }
 
-void printTip() {
+void printState(HWND main, int dpi) {
+    std::printf("entry=%s\nmemory=%s\noperator=%s\n", windowText(GetDlgItem(main, 44)).c_str(),
+                windowText(GetDlgItem(main, 88)).c_str(), windowText(GetDlgItem(main, 89)).c_str());
+    const auto checked = [main](int id) {
+        return SendMessageA(GetDlgItem(main, id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    };
+    std::printf("deg=%d rad=%d\n", checked(19), checked(20));
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    std::printf("focus=%s\n", info.hwndFocus == nullptr ? "none"
+                              : info.hwndFocus == main  ? "main window"
+                                                        : windowText(info.hwndFocus).c_str());
     for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip != nullptr;
          tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
         if (IsWindowVisible(tip) != FALSE) {
             std::printf("tip=%s\n", windowText(tip).c_str());
-            return;
         }
     }
-    std::printf("tip=none\n");
+    // A message box's text is its static control with id 0xFFFF.
+    if (HWND box = FindWindowA("#32770", "KORVO CALCULATOR"); box != nullptr) {
+        std::printf("message=%s\n", escaped(windowText(GetDlgItem(box, 0xFFFF))).c_str());
+    }
+    if (HWND box = FindWindowA("#32770", "About Calculator"); box != nullptr) {
+        printAbout(box, dpi);
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string_view what = argc == 2 ? argv[1] : "";
-    if (what == "message") {
-        HWND box = FindWindowA("#32770", "KORVO CALCULATOR");
-        // The box's text is its static control with id 0xFFFF.
-        std::printf("message=%s\n",
-                    box == nullptr ? "none" : escaped(windowText(GetDlgItem(box, 0xFFFF))).c_str());
-        return 0;
-    }
-    if (what == "tip") {
-        printTip();
-        return 0;
-    }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    if (what == "about") {
-        printAbout(dpi);
-        return 0;
-    }
     HWND main = FindWindowA("Calculator", nullptr);
     if (main == nullptr) {
         std::fprintf(stderr, "windowprobe: no window of class Calculator\n");
         return 1;
     }
-    if (what == "window") {
-        printWindow(main);
-    } else if (what == "layout") {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (argc == 2 && std::string_view(argv[1]) == "layout") {
         printLayout(main, dpi);
-    } else if (what == "keys") {
-        printKeys(main);
-    } else if (what == "focus") {
-        printFocus(main);
-    } else if (what == "entry") {
-        std::printf("entry=%s\n", windowText(GetDlgItem(main, 44)).c_str());
-        std::printf("memory=%s\n", windowText(GetDlgItem(main, 88)).c_str());
-        std::printf("operator=%s\n", windowText(GetDlgItem(main, 89)).c_str());
-        const auto checked = [main](int id) {
-            return SendMessageA(GetDlgItem(main, id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-        };
-        std::printf("deg=%d rad=%d\n", checked(19), checked(20));
     } else {
-        std::fprintf(stderr,
-                     "usage: windowprobe window|entry|message|tip|layout|keys|focus|about\n");
-        return 2;
+        printState(main, dpi);
     }
     return 0;
 }
