@@ -125,7 +125,7 @@ void QtWindowSystem::copySelectionToClipboard() {
     c_.entry->copy();
 }
 
-void QtWindowSystem::copyWholeEntry() {
+void QtWindowSystem::copyWholeEntry() const {
     QGuiApplication::clipboard()->setText(c_.entry->text());
 }
 

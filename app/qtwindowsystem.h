@@ -34,7 +34,7 @@ class QtWindowSystem : public WindowSystem {
 
     [[nodiscard]] QAbstractButton* switchButton(Switch which) const;
     // Ctrl+C with nothing selected: the whole number goes to the clipboard.
-    void copyWholeEntry();
+    void copyWholeEntry() const;
     // How many beeps were sounded so far (a beep is not otherwise seen).
     [[nodiscard]] int beeps() const { return beeps_; }
 

@@ -15,7 +15,7 @@ namespace {
 
 // Rectangles of the picture have exclusive right and bottom edges.
 QRect toQRect(const PixelRect& r) {
-    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+    return {QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)};
 }
 
 QString latin1(const std::string& text) {
@@ -47,8 +47,8 @@ constexpr std::array<const char*, 4> kValueBases{"The number in base 10", "The n
 }  // namespace
 
 QColor colourOf(std::uint32_t colourRef) {
-    return QColor(static_cast<int>(colourRef & 0xFFU), static_cast<int>((colourRef >> 8) & 0xFFU),
-                  static_cast<int>((colourRef >> 16) & 0xFFU));
+    return {static_cast<int>(colourRef & 0xFFU), static_cast<int>((colourRef >> 8) & 0xFFU),
+            static_cast<int>((colourRef >> 16) & 0xFFU)};
 }
 
 QFont numberFont(const PictureFont& font) {

@@ -83,7 +83,8 @@ class TabRing : public QObject {
         }
         const bool space = key->key() == Qt::Key_Space && mods == Qt::NoModifier;
         // A readout line copies its own text.
-        const bool copy = key->matches(QKeySequence::Copy) && dynamic_cast<ReadOnlyText*>(watched);
+        const bool copy =
+            key->matches(QKeySequence::Copy) && dynamic_cast<ReadOnlyText*>(watched) != nullptr;
         if (!buttons_.contains(watched) || space || copy || staysOnButton(key->key())) {
             return QObject::eventFilter(watched, event);
         }
