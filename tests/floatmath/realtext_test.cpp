@@ -48,8 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 class RealFormat : public ::testing::TestWithParam<const char*> {};
 
-// "radix flags value -> entry": flags "int" or "float", "+recip" for the 1/x
-// key, "+raw" for untrimmed; "OOR" is the out-of-range message.
+// "radix flags value -> entry": flags "int" or "float",
+// "+raw" for untrimmed; "OOR" is the out-of-range message.
 TEST_P(RealFormat, WritesTheEntry) {
     std::istringstream row(GetParam());
     std::string flags;
@@ -82,15 +82,15 @@ INSTANTIATE_TEST_SUITE_P(
         "10 float -12345678901234567.5 -> -12345678901234567.5",
         "10 float 9223372036854775807 -> 9223372036854775807",
         "10 float 5.0000000001 -> 5.0000000001", "10 float -0 -> -0",
-        "10 float+recip 1/3 -> 0.3333333333333333333", "10 float+recip 1/4 -> 0.25",
+        "10 float 1/3 -> 0.3333333333333333333", "10 float 1/4 -> 0.25",
         "10 float+raw 2/3 -> 0.6666666666666666667",
         // Below 2^-149 a fraction does not count; at 2^-149 it has only zeros.
         "10 float+raw 2^-150 -> 0", "10 float+raw 2^-149 -> 0.0000000000000000000",
         "10 float 2^-149 -> 0", "16 float A.8 -> A.8",
-        "16 float 7FFFFFFFFFFFFFFF -> 7FFFFFFFFFFFFFFF", "16 float+recip 1/3 -> 0.5555555555555556",
+        "16 float 7FFFFFFFFFFFFFFF -> 7FFFFFFFFFFFFFFF", "16 float 1/3 -> 0.5555555555555556",
         // Hexadecimal shows 16 digits, the last rounded by the 17th.
-        "16 float+recip #8888888888888889:3FF2 -> 0.0008888888888888889",
-        "16 float+recip #FFFFFFFFFFFFFFFF:3FF2 -> 0.000FFFFFFFFFFFFFFFF", "8 float -17.4 -> -17.4",
+        "16 float #8888888888888889:3FF2 -> 0.0008888888888888889",
+        "16 float #FFFFFFFFFFFFFFFF:3FF2 -> 0.000FFFFFFFFFFFFFFFF", "8 float -17.4 -> -17.4",
         "8 float 2^62 -> 400000000000000000000",
         "8 float+recip+raw #E000000000000000:3FC8 -> 0.0000000000000000007",
         "2 float -101.01 -> -101.01", "2 float 100000000000000000.1 -> 100000000000000000.1",
