@@ -69,7 +69,7 @@ bool KeyFlow::isRepeat(const QKeyEvent& event) const {
 }
 
 bool KeyFlow::pressShortcut(const QKeyEvent& event) {
-    auto command = ctrlHeld(event) ? std::nullopt : characterCommand(typedCharacter(event));
+    auto command = ctrlHeld(event) ? std::nullopt : symbolCommand(typedCharacter(event));
     if (!command) {
         command = shortcutCommand(virtualKeyOf(event.key(), false), ctrlHeld(event));
     }

@@ -110,17 +110,6 @@ std::uint32_t virtualKeyOf(const KeyStroke& stroke) {
     return virtualKeyOf(stroke.qtKey, stroke.keypad);
 }
 
-std::optional<std::uint32_t> characterCommand(char character) {
-    switch (character) {
-        case '%':
-            return cmd::kPercent;
-        case '^':
-            return cmd::kPower;
-        default:
-            return std::nullopt;
-    }
-}
-
 bool isSystemKey(int qtKey, bool altHeld) {
     return altHeld || qtKey == Qt::Key_Alt || qtKey == Qt::Key_AltGr || qtKey == Qt::Key_Meta ||
            qtKey == Qt::Key_Super_L || qtKey == Qt::Key_Super_R;

@@ -31,10 +31,6 @@ std::uint32_t virtualKeyOf(int qtKey, bool keypad);
 // key goes by its symbol.
 std::uint32_t virtualKeyOf(const KeyStroke& stroke);
 
-// The keypad command a typed character gives by itself, whatever key typed
-// it: "%" is percent and "^" is x^N.
-std::optional<std::uint32_t> characterCommand(char character);
-
 // Alt, AltGr and Meta, and keys pressed with them, belong to the menus and
 // the desktop, never to the calculator.
 bool isSystemKey(int qtKey, bool altHeld);

@@ -8,6 +8,7 @@
 #include "calc/dispatcher.h"
 #include "calc/entryio.h"
 #include "calc/pastetext.h"
+#include "calc/shortcuts.h"
 
 namespace korvo {
 namespace {
@@ -61,6 +62,22 @@ bool entryCharacter(CalculatorState& s, WindowSystem& ws, char character) {
         return true;
     }
     return false;
+}
+
+void shiftedCharacter(CalculatorState& s, WindowSystem& ws, char character) {
+    s.pendingKeyCommand = 0;
+    if (character == '+' || character == '*') {
+        entryCharacter(s, ws, character);
+        return;
+    }
+    const auto key = virtualKeyForCharacter(character);
+    const auto command = symbolCommand(character) ? symbolCommand(character)
+                         : key                    ? keyCommand(*key)
+                                                  : std::nullopt;
+    if (command) {
+        s.pendingKeyCommand = *command;
+        runPendingKey(s, ws);
+    }
 }
 
 void entryPaste(CalculatorState& s, WindowSystem& ws) {

@@ -19,6 +19,11 @@ void entryKeyUp(CalculatorState& s, WindowSystem& ws, std::uint32_t virtualKey);
 // A character reached the entry field. "+" and "*" are handled as the
 // release of keypad plus and star and return true: they must not be inserted.
 bool entryCharacter(CalculatorState& s, WindowSystem& ws, char character);
+// A character Shift made that is no letter or digit reached the entry
+// field: the key goes by the character, so "%" is percent, "^" x^N, "/" on
+// a key that types it with Shift divides, and a character the calculator
+// has no command for ("!", "(", "$") does nothing.
+void shiftedCharacter(CalculatorState& s, WindowSystem& ws, char character);
 // The edit control's paste: clear, insert the clipboard text, check it.
 void entryPaste(CalculatorState& s, WindowSystem& ws);
 // After the edit control moved the selection to the clipboard.

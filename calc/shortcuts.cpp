@@ -116,12 +116,19 @@ std::optional<std::uint32_t> shortcutCommand(std::uint32_t virtualKey, bool ctrl
     return std::nullopt;
 }
 
-std::optional<std::uint32_t> typedCharacterCommand(char character) {
+std::optional<std::uint32_t> symbolCommand(char character) {
     if (character == '%') {
         return cmd::kPercent;
     }
     if (character == '^') {
         return cmd::kPower;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint32_t> typedCharacterCommand(char character) {
+    if (const auto command = symbolCommand(character)) {
+        return command;
     }
     const auto code = static_cast<unsigned char>(character);
     if (code >= 'a' && code <= 'z') {

@@ -35,6 +35,10 @@ inline constexpr std::uint32_t kToggleAngle = 0x10000;
 // Shift+key is the key. Keys that are no shortcut give nullopt.
 std::optional<std::uint32_t> shortcutCommand(std::uint32_t virtualKey, bool ctrl);
 
+// The command a character gives by itself, whatever key typed it: "%" is
+// percent and "^" is x^N.
+std::optional<std::uint32_t> symbolCommand(char character);
+
 // The command of a character typed without Ctrl that the entry field does
 // not map itself: "%" is percent and "^" x^N, whatever keys type them, and a
 // letter is its key's shortcut (s is Sin). nullopt for every other

@@ -304,7 +304,8 @@ entry=10|7 + 3 = clicked|click_window; key 0 3; key 0 6; key 2 5; key 3 5
 entry=15|typing 12+3= with the focus on the main window|click_clear; typed 12+3=
 entry=1235|characters that are no key of the calculator enter nothing|click_clear; typed 12xx3,5
 entry=12345|overlapping presses around a single one|click_clear; xdotool keydown 1 keydown 2 keyup 1 keyup 2 key 3 keydown 4 keydown 5 keyup 4 keyup 5
-entry=7|Shift+5 gives 5, no %; Shift+= gives +; Enter =|click_clear; click_entry; keys shift+5 shift+equal 2 Return
+entry=220|Shift+5 is %, Shift+= is +, Enter is =|click_clear; click_entry; keys 2 0 0 shift+equal 1 0 shift+5 Return
+entry=1024|Shift+6 is ^, Shift+9 types ( and does nothing|click_clear; keys 2 shift+6 1 shift+9 0 Return
 entry=FE01|Hex ff*ff= typed without pauses|keys F5 Escape; xdotool type --delay 0 'ff*ff='
 clipboard=FE01|Ctrl+C without a selection copies the entry|keys ctrl+a ctrl+b ctrl+d ctrl+e ctrl+f; put_clipboard stale; keys ctrl+c
 entry=FE01|Ctrl with A to F types no digit|

@@ -1,5 +1,7 @@
 #include "win32/entryfieldproc.h"
 
+#include <cctype>
+
 #include "calc/commandids.h"
 #include "calc/entryfield.h"
 #include "win32/keyrelease.h"
@@ -100,6 +102,15 @@ LRESULT entryFieldCharacter(HWND field, WPARAM wParam, LPARAM lParam) {
     const auto typed = static_cast<char>(wParam);
     if (typed == '+' || typed == '*') {
         return operatorCharacter(shell(), field, typed, lParam);
+    }
+    // Where Shift makes a character the key goes by that character; a
+    // letter or a digit keeps its key's command at the release.
+    const auto code = static_cast<unsigned char>(typed);
+    if (isDown(VK_SHIFT) && !isDown(VK_CONTROL) && std::isalnum(code) == 0 && code > ' ' &&
+        (lParam & kRepeatBit) == 0) {
+        Shell& sh = shell();
+        sh.owedReleases.settle(sh.lastKey, lParam);
+        shiftedCharacter(sh.calculator, sh.window, typed);
     }
     return 0;
 }
