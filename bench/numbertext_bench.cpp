@@ -7,23 +7,18 @@
 namespace {
 
 void parseAndFormat32DecimalDigits(benchmark::State& state) {
-    korvo::CalculatorState s;
     for (auto _ : state) {
-        s.workText = "12345678901234567890123456789012";
-        korvo::parseNumber(s);
-        korvo::formatNumber(s);
-        benchmark::DoNotOptimize(s.formatText.data());
+        const korvo::LimbNumber n = korvo::parseNumber("12345678901234567890123456789012", 10);
+        benchmark::DoNotOptimize(korvo::formatNumber(n, 10).whole.data());
     }
 }
 BENCHMARK(parseAndFormat32DecimalDigits);
 
 void formatFull128BitsInBinary(benchmark::State& state) {
-    korvo::CalculatorState s;
-    s.limbResult.limbs = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0, 0, 0, 0};
-    s.formatRadix = 2;
+    korvo::LimbNumber n;
+    n.integer = {~0ULL, ~0ULL};
     for (auto _ : state) {
-        korvo::formatNumber(s);
-        benchmark::DoNotOptimize(s.formatText.data());
+        benchmark::DoNotOptimize(korvo::formatNumber(n, 2).whole.data());
     }
 }
 BENCHMARK(formatFull128BitsInBinary);

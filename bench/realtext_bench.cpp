@@ -6,13 +6,9 @@
 namespace {
 
 void parseAndFormatReal(benchmark::State& state) {
-    korvo::CalculatorState s;
-    s.floatMode = 1;
     for (auto _ : state) {
-        s.workText = "3.14159";
-        korvo::parseReal(s);
-        korvo::formatReal(s, s.realValue);
-        benchmark::DoNotOptimize(s.entryText.data());
+        const auto texts = korvo::formatReal(korvo::parseReal("3.14159", 10), 10);
+        benchmark::DoNotOptimize(texts->integer.data());
     }
 }
 BENCHMARK(parseAndFormatReal);

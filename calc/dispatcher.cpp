@@ -10,12 +10,11 @@
 #include "calc/entryio.h"
 #include "calc/functions.h"
 #include "calc/memory.h"
+#include "calc/numberstate.h"
 #include "calc/operations.h"
 #include "calc/pastetext.h"
-#include "floatmath/realtext.h"
 #include "floatmath/x87.h"
 #include "intmath/digits.h"
-#include "intmath/numbertext.h"
 #include "state/fixedtexts.h"
 
 namespace korvo {
@@ -65,17 +64,17 @@ std::size_t fractionDigitCount(const std::string& entry) {
     return point == std::string::npos ? 0 : entry.size() - point - 1;
 }
 
-// Appends the key text (formatText) to the entry and re-derives the numbers
-// from the new entry. A key that would break a length limit is refused
+// Appends `keyText` to the entry and re-derives the numbers from the new
+// entry. A key that would break a length limit is refused
 // whole, with a beep: cutting the entry instead would silently change a
 // number (a long result, a recalled memory, a pasted text).
-void appendToEntry(CalculatorState& s, WindowSystem& ws) {
+void appendToEntry(CalculatorState& s, WindowSystem& ws, const std::string& keyText) {
     // A lone zero is replaced, by the point too.
     if (s.entryText == text::kZero) {
         s.entryText.clear();
     }
-    const std::string longer = s.entryText + s.formatText;
-    const bool digitKey = !s.formatText.empty() && s.formatText != text::kPoint;
+    const std::string longer = s.entryText + keyText;
+    const bool digitKey = !keyText.empty() && keyText != text::kPoint;
     const bool tooLong = longer.size() > entryLengthLimit(s);
     // The parser keeps 19 fraction digits: a 20th would only be rounded away.
     const bool tooPrecise = digitKey && s.entryText.find('.') != std::string::npos &&
@@ -102,11 +101,10 @@ void digitOrPointKey(CalculatorState& s, WindowSystem& ws, std::uint32_t id) {
         if (s.entryText.find('.') != std::string::npos) {
             return;
         }
-        s.formatText = std::string(text::kPoint);
+        appendToEntry(s, ws, std::string(text::kPoint));
     } else {
-        s.formatText = keyText(id - cmd::kDigit0, s.radix == 16);
+        appendToEntry(s, ws, keyText(id - cmd::kDigit0, s.radix == 16));
     }
-    appendToEntry(s, ws);
 }
 
 // The edit control has put the pasted text into the emptied field; it
@@ -122,32 +120,25 @@ void pasteKey(CalculatorState& s, WindowSystem& ws) {
         return;
     }
     s.entryText.clear();
-    s.formatText = *number;
-    if (!s.formatText.empty()) {
-        appendToEntry(s, ws);
+    if (!number->empty()) {
+        appendToEntry(s, ws, *number);
     }
 }
 
 void signKey(CalculatorState& s, WindowSystem& ws) {
     s.entryText = readEntry(ws);
-    if (s.entryText.starts_with(text::kMinus)) {
-        s.formatText = s.entryText.substr(1);
-    } else {
-        s.formatText = std::string(text::kMinus) + s.entryText;
-    }
-    // Kept aside: the real conversion below writes formatText too.
-    const std::string toggled = s.formatText;
+    const std::string toggled = s.entryText.starts_with(text::kMinus)
+                                    ? s.entryText.substr(1)
+                                    : std::string(text::kMinus) + s.entryText;
     // A sign without digits must not reach the numbers; any digit left,
     // even a single one, is parsed so the numbers match the field.
     if (!toggled.empty() && toggled != text::kMinus) {
-        s.workText = toggled;
-        parseNumber(s);
-        s.workText = toggled;
-        parseReal(s);
+        readLimbs(s, toggled);
+        readReal(s, toggled);
         if (s.floatMode == 1) {
             // The readout paints the real texts in this mode: they must
             // carry the new sign. The field keeps the toggled text.
-            formatReal(s, s.realValue, RealText::Echo);
+            writeReal(s, s.realValue, RealText::Echo);
         }
     }
     ws.setEntryText(toggled);
@@ -157,14 +148,13 @@ void signKey(CalculatorState& s, WindowSystem& ws) {
 // Pi is the unit's own real, written in the base in force as any real is.
 void piKey(CalculatorState& s, WindowSystem& ws) {
     s.realValue = x87::loadPi(s.fpu);
-    formatReal(s, s.realValue);
+    writeReal(s, s.realValue);
     // In decimal the text keeps the digits of pi itself rather than those of
     // the real rounded to nineteen places.
     const std::string pi = s.radix == 10 ? std::string(text::kPi) : s.entryText;
     ws.setEntryText(pi);
     ws.setCaret(kCaretAtEnd);
-    s.workText = pi;
-    parseNumber(s);
+    readLimbs(s, pi);
     repaintReadout(s, ws);
 }
 

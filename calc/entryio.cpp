@@ -1,7 +1,6 @@
 #include "calc/entryio.h"
 
-#include "floatmath/realtext.h"
-#include "intmath/numbertext.h"
+#include "calc/numberstate.h"
 #include "readout/readout.h"
 
 namespace korvo {
@@ -11,15 +10,13 @@ std::string readEntry(WindowSystem& ws) {
 }
 
 void repaintReadout(CalculatorState& s, WindowSystem& ws) {
-    ws.showReadout(paintReadout(s));
+    ws.showReadout(paintReadout(currentNumberOf(s)));
 }
 
 void refreshEntry(CalculatorState& s, WindowSystem& ws) {
-    s.workText = s.entryText;
-    parseNumber(s);
-    s.workText = s.entryText;
-    parseReal(s);
-    formatReal(s, s.realValue, RealText::Echo);
+    readLimbs(s, s.entryText);
+    readReal(s, s.entryText);
+    writeReal(s, s.realValue, RealText::Echo);
     repaintReadout(s, ws);
 }
 

@@ -16,8 +16,8 @@ std::string readEntry(WindowSystem& ws);
 // Lays out the readout from the state and hands the picture to the window.
 void repaintReadout(CalculatorState& s, WindowSystem& ws);
 
-// Re-derives both numbers from the whole entryText: parseNumber, parseReal,
-// formatReal (the entry field keeps its text), then repaints the readout.
+// Re-derives both numbers from the whole entryText and writes the real
+// (the entry field keeps its text), then repaints the readout.
 void refreshEntry(CalculatorState& s, WindowSystem& ws);
 
 // A number text whose digits are all zero without its minus: a result or a

@@ -7,16 +7,11 @@
 #include <algorithm>
 
 #include "calc/commandids.h"
-#include "calc/operands.h"
+#include "calc/numberstate.h"
 #include "calc/operations.h"
 #include "floatmath/exponential.h"
-#include "floatmath/realtext.h"
 #include "floatmath/x87.h"
 #include "intmath/limboperation.h"
-#include "intmath/limbs.h"
-#include "intmath/muldiv.h"
-#include "intmath/numbertext.h"
-#include "intmath/signedarith.h"
 #include "intmath/wholepower.h"
 
 namespace korvo {
@@ -30,13 +25,13 @@ constexpr std::uint16_t kTrigLimitExponent = 0x403E;
 
 // Formats realValue as a result and shows it.
 void showReal(CalculatorState& s, WindowSystem& ws) {
-    formatReal(s, s.realValue);
+    writeReal(s, s.realValue);
     showResult(s, ws);
 }
 
 void squareRootKey(CalculatorState& s, WindowSystem& ws) {
     x87::finit(s.fpu);
-    parseReal(s);
+    readReal(s, s.workText);
     s.realValue = x87::squareRoot(s.fpu, s.realValue);
     showReal(s, ws);
 }
@@ -44,7 +39,7 @@ void squareRootKey(CalculatorState& s, WindowSystem& ws) {
 // The common logarithm: log2 x / log2 10.
 void logKey(CalculatorState& s, WindowSystem& ws) {
     x87::finit(s.fpu);
-    parseReal(s);
+    readReal(s, s.workText);
     const Real80 log2X = x87::yLog2X(s.fpu, x87::loadOne(), s.realValue);
     s.realValue = x87::divide(s.fpu, log2X, x87::loadLog2Ten(s.fpu));
     showReal(s, ws);
@@ -54,21 +49,21 @@ void logKey(CalculatorState& s, WindowSystem& ws) {
 // the last number (such as a first operand just taken).
 void powerKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
     x87::finit(s.fpu);
-    parseReal(s);
+    readReal(s, s.workText);
     const std::uint32_t base = commandId == cmd::kTwoToX ? 2 : 10;
     if (const auto exact = wholePowerOf(base, s.limbResult);
         exact && s.floatMode == 0 && commandId != cmd::kEToX) {
         s.limbResult = *exact;  // a whole power in integer mode is exact
-        formatNumber(s);
+        writeLimbs(s);
         showResult(s, ws);
         return;
     }
     if (commandId == cmd::kTwoToX) {
-        powerOfTwo(s, s.realValue);
+        s.realValue = powerOfTwo(s.fpu, s.realValue);
     } else if (commandId == cmd::kTenToX) {
-        powerOfTen(s, s.realValue);
+        s.realValue = powerOfTen(s.fpu, s.realValue);
     } else {
-        powerOfE(s, s.realValue);
+        s.realValue = powerOfE(s.fpu, s.realValue);
     }
     showReal(s, ws);
 }
@@ -76,7 +71,7 @@ void powerKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
 void squareKey(CalculatorState& s, WindowSystem& ws) {
     if (s.floatMode == 1) {
         x87::finit(s.fpu);
-        parseReal(s);
+        readReal(s, s.workText);
         s.realValue = x87::multiply(s.fpu, s.realValue, s.realValue);
         showReal(s, ws);
         return;
@@ -100,7 +95,7 @@ void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
         return;
     }
     LimbNumber one;
-    one.limbs[3] = 1;
+    one.integer = U128::of(1);
     const LimbOutcome quotient =
         operateOnLimbs(PendingOperation::Divide, one, s.limbResult, s.radix);
     if (!quotient.done) {
@@ -209,9 +204,7 @@ void angleKey(CalculatorState& s, WindowSystem& ws, std::uint32_t commandId) {
     // Arc Tan shows every digit the unit produced; every other result is
     // trimmed like any real, so sin 30 degrees reads 0.5 in every base.
     const bool untrimmed = s.arcMode == 1 && commandId == cmd::kTan;
-    s.skipFractionTrim = untrimmed ? 1 : 0;
-    formatReal(s, s.realValue);
-    s.skipFractionTrim = 0;
+    writeReal(s, s.realValue, RealText::Result, untrimmed ? Trimming::KeepDigits : Trimming::Trim);
     showResult(s, ws);
 }
 

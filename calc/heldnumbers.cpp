@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "calc/operands.h"
 #include "floatmath/realtext.h"
 #include "intmath/numbertext.h"
 
@@ -21,15 +20,15 @@ bool rewriteHeld(const CalculatorState& s, std::uint32_t fromRadix, LimbNumber& 
                  Real80& real) {
     std::optional<LimbNumber> digits = number;
     if (s.floatMode == 1) {
-        const std::optional<std::string> shown = realShownText(real, fromRadix);
-        digits = shown ? std::optional(numberOfText(*shown, fromRadix)) : std::nullopt;
+        const std::optional<RealTexts> shown = formatReal(real, fromRadix);
+        digits = shown ? std::optional(parseNumber(shown->whole(), fromRadix)) : std::nullopt;
     }
     if (!digits) {
         return false;
     }
-    const std::string text = numberTexts(*digits, s.radix).whole;
-    number = numberOfText(text, s.radix);
-    real = realOfText(text, s.radix);
+    const std::string text = formatNumber(*digits, s.radix).whole;
+    number = parseNumber(text, s.radix);
+    real = parseReal(text, s.radix);
     return true;
 }
 
@@ -40,10 +39,7 @@ void rewriteHeldNumbers(CalculatorState& s, std::uint32_t fromRadix) {
         rewriteHeld(s, fromRadix, s.memoryNumber, s.memoryReal);
     }
     if (s.firstOperandSet == 1) {
-        LimbNumber first = s.firstOperand;
-        if (rewriteHeld(s, fromRadix, first, s.firstReal)) {
-            setFirstOperand(s, first);
-        }
+        rewriteHeld(s, fromRadix, s.firstOperand, s.firstReal);
     }
 }
 

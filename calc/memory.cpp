@@ -10,14 +10,11 @@
 
 #include "calc/commandids.h"
 #include "calc/entryio.h"
-#include "calc/operands.h"
+#include "calc/numberstate.h"
 #include "calc/operations.h"
-#include "floatmath/realtext.h"
 #include "floatmath/x87.h"
 #include "intmath/limboperation.h"
-#include "intmath/limbs.h"
 #include "intmath/numbertext.h"
-#include "intmath/signedarith.h"
 #include "state/fixedtexts.h"
 
 namespace korvo {
@@ -44,12 +41,12 @@ MemoryOperand memoryOperand(CalculatorState& s) {
         return {s.limbResult, s.realValue};
     }
     if (s.floatMode == 0) {
-        return {s.firstOperand, realOfText(numberTexts(s.firstOperand, s.radix).whole, s.radix)};
+        return {s.firstOperand, parseReal(formatNumber(s.firstOperand, s.radix).whole, s.radix)};
     }
     // A floating-point chain's running result lives in firstReal: the limb
     // side holds its shown digits.
-    const std::optional<std::string> shown = realShownText(s.firstReal, s.radix);
-    return {shown ? numberOfText(*shown, s.radix) : LimbNumber{}, s.firstReal};
+    const std::optional<RealTexts> shown = formatReal(s.firstReal, s.radix);
+    return {shown ? parseNumber(shown->whole(), s.radix) : LimbNumber{}, s.firstReal};
 }
 
 // The operator step that ends MS, M+ and M-: it looks at the entry as the
@@ -62,7 +59,7 @@ void finishMemoryKey(CalculatorState& s, WindowSystem& ws, const std::string& en
 
 // A stored zero carries no sign, even when the entry shows a typed "-0".
 void dropZeroSign(LimbNumber& number, Real80& real) {
-    if (limbsAreZero(number)) {
+    if (number.isZero()) {
         number.negative = 0;
     }
     if (real.isZero()) {
@@ -98,13 +95,13 @@ void memoryAccumulate(CalculatorState& s, WindowSystem& ws, bool adding) {
             operateOnLimbs(adding ? PendingOperation::Add : PendingOperation::Subtract,
                            s.memoryNumber, operand.number, s.radix)
                 .text;
-        s.memoryNumber = numberOfText(sum, s.radix);
-        s.memoryReal = realOfText(sum, s.radix);
+        s.memoryNumber = parseNumber(sum, s.radix);
+        s.memoryReal = parseReal(sum, s.radix);
     } else {
         s.memoryReal = adding ? x87::add(s.fpu, s.memoryReal, operand.real)
                               : x87::subtract(s.fpu, s.memoryReal, operand.real);
-        if (const std::optional<std::string> shown = realShownText(s.memoryReal, s.radix)) {
-            s.memoryNumber = numberOfText(*shown, s.radix);
+        if (const std::optional<RealTexts> shown = formatReal(s.memoryReal, s.radix)) {
+            s.memoryNumber = parseNumber(shown->whole(), s.radix);
         }
     }
     dropZeroSign(s.memoryNumber, s.memoryReal);
@@ -125,9 +122,9 @@ void memoryRecall(CalculatorState& s, WindowSystem& ws) {
     if (!operationWaits) {
         s.firstReal = s.memoryReal;
     }
-    formatReal(s, s.realValue, RealText::Echo);
+    writeReal(s, s.realValue, RealText::Echo);
     s.limbResult = s.memoryNumber;
-    formatNumber(s);
+    writeLimbs(s);
     s.savedFracZeros = s.limbResult.fracZeros;
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);

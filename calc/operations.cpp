@@ -10,15 +10,11 @@
 
 #include "calc/commandids.h"
 #include "calc/entryio.h"
-#include "calc/operands.h"
+#include "calc/numberstate.h"
 #include "floatmath/power.h"
-#include "floatmath/realtext.h"
 #include "floatmath/x87.h"
 #include "intmath/limboperation.h"
-#include "intmath/limbs.h"
-#include "intmath/muldiv.h"
 #include "intmath/numbertext.h"
-#include "intmath/signedarith.h"
 #include "state/fixedtexts.h"
 
 namespace korvo {
@@ -43,10 +39,10 @@ bool powerOrHypotenuseWaits(const CalculatorState& s) {
 // side is the real of that very number, so HYP and x^N, which compute on
 // reals, see the same first operand as the limbs.
 void takeCurrentNumber(CalculatorState& s) {
-    setFirstOperand(s, s.limbResult);
+    s.firstOperand = s.limbResult;
     s.firstReal = s.floatMode == 1
                       ? s.realValue
-                      : realOfText(numberTexts(s.firstOperand, s.radix).whole, s.radix);
+                      : parseReal(formatNumber(s.firstOperand, s.radix).whole, s.radix);
 }
 
 // The shown entry as the result step parses it; the out-of-range message
@@ -63,7 +59,7 @@ std::string shownNumberText(WindowSystem& ws) {
 Real80 powerOrHypotenuseOnReals(CalculatorState& s, const Real80& a, const Real80& b) {
     const X87& unit = s.fpu;
     if (s.powerPending == 1) {
-        return raiseToPower(s, a, b);
+        return raiseToPower(s.fpu, a, b);
     }
     s.firstReal = x87::multiply(unit, a, a);
     return x87::squareRoot(unit, x87::add(unit, s.firstReal, x87::multiply(unit, b, b)));
@@ -73,7 +69,7 @@ Real80 powerOrHypotenuseOnReals(CalculatorState& s, const Real80& a, const Real8
 // exponent needs the real side.
 bool powerOnLimbs(const CalculatorState& s) {
     const bool wholeNumbers = s.firstOperand.fracDigits == 0 && s.limbResult.fracDigits == 0;
-    const bool negativeExponent = s.limbResult.negative == 1 && !limbsAreZero(s.limbResult);
+    const bool negativeExponent = s.limbResult.negative == 1 && !s.limbResult.isZero();
     return wholeNumbers && !negativeExponent;
 }
 
@@ -114,10 +110,22 @@ bool runOnReals(CalculatorState& s, Real80& result) {
 // each the same on both sides: the limbs of its text and the real of it.
 void takeResultText(CalculatorState& s, const std::string& shown) {
     const std::string result = withoutZeroSign(shown);
-    s.limbResult = numberOfText(result, s.radix);
-    setFirstOperand(s, s.limbResult);
-    s.firstReal = realOfText(result, s.radix);
+    s.limbResult = parseNumber(result, s.radix);
+    s.firstOperand = s.limbResult;
+    s.firstReal = parseReal(result, s.radix);
     s.realValue = s.firstReal;
+}
+
+// The pending operation on limbs, firstOperand op limbResult: the result
+// in limbResult and its text in entryText. Returns false for a zero divisor
+// or a quotient past 128 bits, leaving both as they were.
+bool operatePendingOnLimbs(CalculatorState& s) {
+    const LimbOutcome result = operateOnLimbs(s.pendingOp, s.firstOperand, s.limbResult, s.radix);
+    if (result.done) {
+        s.limbResult = result.number;
+        s.entryText = result.text;
+    }
+    return result.done;
 }
 
 // A floating-point chain's result becomes the first operand and the current
@@ -128,13 +136,13 @@ void takeResultText(CalculatorState& s, const std::string& shown) {
 bool takeResultReal(CalculatorState& s, WindowSystem& ws, const Real80& computed) {
     const Real80 result = computed.isZero() ? Real80{} : computed;
     const X87 unit = s.fpu;
-    if (formatReal(s, result, RealText::Echo)) {
+    if (writeReal(s, result, RealText::Echo)) {
         showOutOfRangeResult(s, ws);
         return false;
     }
     s.firstReal = result;
     s.realValue = result;
-    s.limbResult = numberOfText(withoutZeroSign(s.entryText), s.radix);
+    s.limbResult = parseNumber(withoutZeroSign(s.entryText), s.radix);
     s.fpu = unit;
     return true;
 }
@@ -154,7 +162,7 @@ bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
                 return false;
             }
         } else {
-            if (formatReal(s, result)) {
+            if (writeReal(s, result)) {
                 showResult(s, ws);
                 return false;
             }
@@ -201,7 +209,7 @@ bool operationCanRun(const CalculatorState& s, bool entryWasEmpty) {
     if (s.pendingOp != kDivision || !entryWasEmpty) {
         return true;
     }
-    return s.floatMode == 1 && !limbsAreZero(s.limbResult) && !s.realValue.isZero();
+    return s.floatMode == 1 && !s.limbResult.isZero() && !s.realValue.isZero();
 }
 
 bool runOperatorStep(CalculatorState& s, WindowSystem& ws, StepKey key) {
@@ -251,7 +259,6 @@ bool runOperatorStep(CalculatorState& s, WindowSystem& ws, StepKey key) {
     // empty entry enters no calculation.
     s.entryText.clear();
     ws.setEntryText(s.entryText);
-    s.entryHasPoint = 0;
     return true;
 }
 
@@ -274,7 +281,7 @@ void evaluateOnReals(CalculatorState& s, WindowSystem& ws) {
     }
     s.realValue = result;
     s.firstReal = result;
-    formatReal(s, s.realValue);
+    writeReal(s, s.realValue);
     showResult(s, ws);
 }
 
@@ -361,22 +368,17 @@ void showResult(CalculatorState& s, WindowSystem& ws) {
     s.hypotenusePending = 0;
     s.powerPending = 0;
     s.pendingOp = kNoOperation;
-    s.entryHasPoint = 0;
     // Both sides are derived from the shown digits only.
-    s.workText = shownNumberText(ws);
-    parseNumber(s);
-    formatNumber(s);
+    readLimbs(s, shownNumberText(ws));
+    writeLimbs(s);
     // The binary block counts the zeros after the point of the number it
     // shows, not of the one the real's formatting started from.
     s.savedFracZeros = s.limbResult.fracZeros;
     repaintReadout(s, ws);
-    s.workText = shownNumberText(ws);
-    parseNumber(s);
+    readLimbs(s, shownNumberText(ws));
     s.firstReal = Real80{};
     s.realValue = Real80{};
-    s.workText = shownNumberText(ws);
-    parseReal(s);
-    s.realTextNegative = 0;
+    readReal(s, shownNumberText(ws));
 }
 
 void showOutOfRangeResult(CalculatorState& s, WindowSystem& ws) {

@@ -6,9 +6,8 @@
 #include <string>
 
 #include "calc/entryio.h"
-#include "calc/operands.h"
+#include "calc/numberstate.h"
 #include "calc/operations.h"
-#include "floatmath/realtext.h"
 #include "intmath/limboperation.h"
 #include "intmath/numbertext.h"
 
@@ -25,8 +24,8 @@ LimbNumber multiplied(const LimbNumber& a, const LimbNumber& b, std::uint32_t ra
                       Digits digits) {
     const LimbOutcome product = operateOnLimbs(PendingOperation::Multiply, a, b, radix);
     const std::string text =
-        digits == Digits::AsShown ? product.text : numberTexts(product.number, radix).whole;
-    return numberOfText(text, radix);
+        digits == Digits::AsShown ? product.text : formatNumber(product.number, radix).whole;
+    return parseNumber(text, radix);
 }
 
 // The number percent takes a share of. In floating-point mode a chain's
@@ -35,8 +34,8 @@ LimbNumber wholeOfPercent(CalculatorState& s) {
     if (s.floatMode == 0 || s.firstOperandSet == 0) {
         return s.firstOperand;
     }
-    const std::optional<std::string> shown = realShownText(s.firstReal, s.radix);
-    return shown ? numberOfText(*shown, s.radix) : s.firstOperand;
+    const std::optional<RealTexts> shown = formatReal(s.firstReal, s.radix);
+    return shown ? parseNumber(shown->whole(), s.radix) : s.firstOperand;
 }
 
 }  // namespace
@@ -49,31 +48,27 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     const LimbNumber product =
         multiplied(wholeOfPercent(s), s.limbResult, s.radix, Digits::AsShown);
     const LimbNumber percentage =
-        multiplied(product, numberOfText(".01", s.radix), s.radix, Digits::WholeScale);
+        multiplied(product, parseNumber(".01", s.radix), s.radix, Digits::WholeScale);
 
     if (s.pendingOp == PendingOperation::None) {
         // Nothing pending: the product is taken as the first operand (in
         // floating-point mode only when none had been taken).
         if (s.floatMode == 0) {
-            setFirstOperand(s, product);
-            s.firstReal = realOfText(numberTexts(product, s.radix).whole, s.radix);
+            s.firstOperand = product;
+            s.firstReal = parseReal(formatNumber(product, s.radix).whole, s.radix);
         } else if (!wasTaken) {
-            setFirstOperand(s, product);
+            s.firstOperand = product;
             s.firstReal = s.realValue;
         }
         s.firstOperandSet = 1;
     }
 
     // The percentage is the current number on both sides and on the readout.
-    const NumberTexts shown = numberTexts(percentage, s.radix);
+    const NumberTexts shown = formatNumber(percentage, s.radix);
     s.limbResult = percentage;
-    s.realValue = realOfText(shown.whole, s.radix);
-    formatReal(s, s.realValue, RealText::Echo);
+    s.realValue = parseReal(shown.whole, s.radix);
+    writeReal(s, s.realValue, RealText::Echo);
     s.entryText = shown.whole;
-    s.intText = shown.integer;
-    s.fracText = shown.fraction;
-    s.parseRadix = s.radix;
-    s.entryHasPoint = 0;
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);
     repaintReadout(s, ws);

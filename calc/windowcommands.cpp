@@ -7,8 +7,7 @@
 #include "calc/entryfield.h"
 #include "calc/entryio.h"
 #include "calc/heldnumbers.h"
-#include "calc/operands.h"
-#include "floatmath/realtext.h"
+#include "calc/numberstate.h"
 #include "intmath/numbertext.h"
 #include "readout/radixchange.h"
 #include "state/fixedtexts.h"
@@ -20,8 +19,6 @@ namespace {
 // zero on both sides. The pending operation and its first operand stay.
 void zeroCurrentNumber(CalculatorState& s) {
     s.limbResult = LimbNumber{};
-    s.intText = text::kZero;
-    s.fracText.clear();
     s.realValue = Real80{};
     s.realIntText.clear();
     s.realFracText.clear();
@@ -71,16 +68,17 @@ void selectRadix(CalculatorState& s, WindowSystem& ws, std::uint32_t radix) {
     // An empty entry stays empty: the number typed next is a new number.
     const bool entryWasEmpty = readEntry(ws).empty();
     const std::uint32_t fromRadix = s.radix;
-    s.previousRadix = s.radix;
+    const RadixChange change = changeRadix(currentNumberOf(s), radix);
     s.radix = radix;
-    s.formatRadix = radix;
-    changeRadix(s);
-    const std::string rewritten = s.entryText;
+    if (change.real) {
+        s.realIntText = change.real->integer;
+        s.realFracText = change.real->fraction;
+    }
+    const std::string& rewritten = change.text;
     // The current number is now what its new digits say, on both sides, so
     // every key works on the digits shown.
-    s.workText = rewritten;
-    parseNumber(s);
-    s.realValue = realOfText(rewritten, s.radix);
+    readLimbs(s, rewritten);
+    s.realValue = parseReal(rewritten, s.radix);
     rewriteHeldNumbers(s, fromRadix);
     // The rewritten entry goes to the field here: the radix change itself
     // knows no window.

@@ -9,36 +9,34 @@
 
 namespace korvo {
 
-Real80 powerOfTwo(CalculatorState& s, Real80 y) {
-    x87::loadControlWord(s.fpu, kTruncateControlWord);
-    const X87& unit = s.fpu;
+Real80 powerOfTwo(X87& fpu, Real80 y) {
+    x87::loadControlWord(fpu, kTruncateControlWord);
+    const X87& unit = fpu;
     const Real80 whole = x87::roundToInteger(unit, y);
     const Real80 part = x87::subtract(unit, y, whole);
     Real80 power = x87::twoToXMinusOne(unit, part);
     power = x87::add(unit, power, x87::loadOne());
     const Real80 scaled = x87::scale(unit, x87::loadOne(), whole);
     power = x87::multiply(unit, power, scaled);
-    x87::loadControlWord(s.fpu, kNearestControlWord);
-    s.realValue = power;
+    x87::loadControlWord(fpu, kNearestControlWord);
     return power;
 }
 
 // The logarithm constants and the product are rounded under whatever the
 // caller left in force (rounding to nearest after the keys' FINIT).
-Real80 powerOfTen(CalculatorState& s, Real80 y) {
+Real80 powerOfTen(X87& fpu, Real80 y) {
     // A whole power of ten is multiplied out, so it is exact where it fits.
     Real80 power;
-    if (wholePower(s, x87::loadInteger(10), y, power)) {
-        s.realValue = power;
+    if (wholePower(fpu, x87::loadInteger(10), y, power)) {
         return power;
     }
-    const Real80 exponent = x87::multiply(s.fpu, y, x87::loadLog2Ten(s.fpu));
-    return powerOfTwo(s, exponent);
+    const Real80 exponent = x87::multiply(fpu, y, x87::loadLog2Ten(fpu));
+    return powerOfTwo(fpu, exponent);
 }
 
-Real80 powerOfE(CalculatorState& s, Real80 y) {
-    const Real80 exponent = x87::multiply(s.fpu, y, x87::loadLog2E(s.fpu));
-    return powerOfTwo(s, exponent);
+Real80 powerOfE(X87& fpu, Real80 y) {
+    const Real80 exponent = x87::multiply(fpu, y, x87::loadLog2E(fpu));
+    return powerOfTwo(fpu, exponent);
 }
 
 }  // namespace korvo

@@ -14,13 +14,13 @@ constexpr std::int64_t kIntegerIndefinite = std::numeric_limits<std::int64_t>::m
 constexpr int kExponentBits = 64;
 }  // namespace
 
-bool wholePower(CalculatorState& s, Real80 base, Real80 exponent, Real80& power) {
+bool wholePower(X87& fpu, Real80 base, Real80 exponent, Real80& power) {
     // An integral value is its own rounding under any control word.
-    if (!(x87::roundToInteger(s.fpu, exponent) == exponent)) {
+    if (!(x87::roundToInteger(fpu, exponent) == exponent)) {
         return false;
     }
-    x87::loadControlWord(s.fpu, kNearestControlWord);
-    const X87& unit = s.fpu;
+    x87::loadControlWord(fpu, kNearestControlWord);
+    const X87& unit = fpu;
     const std::int64_t n = x87::storeInteger64(unit, exponent);
     if (n == kIntegerIndefinite) {
         return false;
@@ -47,25 +47,23 @@ bool wholePower(CalculatorState& s, Real80 base, Real80 exponent, Real80& power)
     return true;
 }
 
-Real80 raiseToPower(CalculatorState& s, Real80 base, Real80 exponent) {
+Real80 raiseToPower(X87& fpu, Real80 base, Real80 exponent) {
     Real80 power;
-    if (wholePower(s, base, exponent, power)) {
-        s.realValue = power;
+    if (wholePower(fpu, base, exponent, power)) {
         return power;
     }
-    const X87& unit = s.fpu;
+    const X87& unit = fpu;
     // Zero to any positive power is zero; a logarithm of zero has no finite
     // value to go through.
     if (base.isZero() && !exponent.signBit() && !exponent.isZero()) {
-        s.realValue = x87::loadZero();
-        return s.realValue;
+        return x87::loadZero();
     }
     const Real80 magnitude = base.signBit() && x87::roundToInteger(unit, exponent) == exponent
                                  ? x87::changeSign(base)
                                  : base;
     // FLD1, FXCH, FYL2X, times the exponent, then the power of two.
     const Real80 log2Base = x87::yLog2X(unit, x87::loadOne(), magnitude);
-    return powerOfTwo(s, x87::multiply(unit, log2Base, exponent));
+    return powerOfTwo(fpu, x87::multiply(unit, log2Base, exponent));
 }
 
 }  // namespace korvo

@@ -1,7 +1,7 @@
 // x to the power N on extended reals.
 #pragma once
 
-#include "state/calculatorstate.h"
+#include "state/real80.h"
 
 namespace korvo {
 
@@ -9,12 +9,11 @@ namespace korvo {
 // repeated squaring rounded to nearest: exact whenever the power fits the
 // 64-bit significand. A negative base keeps its sign for odd exponents.
 // Returns false, computing nothing, for any other exponent.
-bool wholePower(CalculatorState& s, Real80 base, Real80 exponent, Real80& power);
+bool wholePower(X87& fpu, Real80 base, Real80 exponent, Real80& power);
 
 // base^exponent: a whole power where wholePower takes it, otherwise
 // 2^(exponent x log2 base) (a huge integral exponent is even, so the base's
-// sign does not matter there). Stores the power in realValue; leaves the
-// unit rounding to nearest.
-Real80 raiseToPower(CalculatorState& s, Real80 base, Real80 exponent);
+// sign does not matter there). Leaves the unit rounding to nearest.
+Real80 raiseToPower(X87& fpu, Real80 base, Real80 exponent);
 
 }  // namespace korvo

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "intmath/limbgroups.h"
+#include "intmath/digits.h"
+#include "state/u128.h"
 
 namespace korvo {
 
@@ -17,7 +18,6 @@ namespace {
 
 constexpr std::int32_t kExponentBias = 16383;
 constexpr std::int32_t kSignificandBits = 64;
-constexpr std::uint32_t kLimbBits = 32;
 
 std::uint32_t bitsPerDigit(std::uint32_t radix) {
     switch (radix) {
@@ -33,12 +33,11 @@ std::uint32_t bitsPerDigit(std::uint32_t radix) {
 }
 
 struct Scaled {
-    Limbs4 whole{};           // floor(fraction x radix^count)
+    U128 whole;               // floor(fraction x radix^count)
     bool halfOrMore = false;  // the rest is at least one half
 };
 
-Scaled scaleFraction(CalculatorState& s, const Real80& fraction, std::uint32_t radix,
-                     std::uint32_t count) {
+Scaled scaleFraction(const Real80& fraction, std::uint32_t radix, std::uint32_t count) {
     Scaled out;
     if (fraction.significand == 0) {
         return out;
@@ -46,31 +45,22 @@ Scaled scaleFraction(CalculatorState& s, const Real80& fraction, std::uint32_t r
     // A denormal has the exponent of the smallest normal.
     const std::int32_t exponent = std::max<std::int32_t>(fraction.biasedExponent(), 1);
     const std::int32_t shift = kExponentBias + kSignificandBits - 1 - exponent;  // q, at least 64
-    const Limbs4 significand{0, 0, static_cast<std::uint32_t>(fraction.significand >> kLimbBits),
-                             static_cast<std::uint32_t>(fraction.significand)};
+    const U128 significand = U128::of(fraction.significand);
     const std::uint32_t bits = bitsPerDigit(radix);
     if (bits == 0) {
-        // The group product works in the primitives' slots; whoever formats
-        // a real finds them as the formatter left them.
-        const Limbs8 limbA = s.limbA;
-        const Limbs8 limbB = s.limbB;
-        const Limbs4 productLimbs = s.productLimbs;
-        const Limbs4 product = multiplyGroups(s, significand, powerOfRadix(s, radix, count));
-        s.limbA = limbA;
-        s.limbB = limbB;
-        s.productLimbs = productLimbs;
+        const U128 product = significand * U128::power(radix, count);
         const auto q = static_cast<std::uint32_t>(shift);
-        out.whole = shiftGroupRight(product, q);
-        out.halfOrMore = groupBit(product, q - 1);
+        out.whole = product.shiftedRight(q);
+        out.halfOrMore = product.bit(q - 1);
         return out;
     }
     const std::int32_t net = shift - static_cast<std::int32_t>(bits * count);
     if (net <= 0) {
-        out.whole = shiftGroupLeft(significand, static_cast<std::uint32_t>(-net));
+        out.whole = significand.shiftedLeft(static_cast<std::uint32_t>(-net));
         return out;
     }
-    out.whole = shiftGroupRight(significand, static_cast<std::uint32_t>(net));
-    out.halfOrMore = groupBit(significand, static_cast<std::uint32_t>(net - 1));
+    out.whole = significand.shiftedRight(static_cast<std::uint32_t>(net));
+    out.halfOrMore = significand.bit(static_cast<std::uint32_t>(net - 1));
     return out;
 }
 
@@ -89,31 +79,26 @@ std::uint32_t significantDigitLimit(std::uint32_t radix) {
     }
 }
 
-std::uint32_t leadingZeroDigits(CalculatorState& s, const Real80& fraction, std::uint32_t radix,
-                                std::uint32_t most) {
-    Limbs4 whole = scaleFraction(s, fraction, radix, most).whole;
+std::uint32_t leadingZeroDigits(const Real80& fraction, std::uint32_t radix, std::uint32_t most) {
+    U128 whole = scaleFraction(fraction, radix, most).whole;
     std::uint32_t digits = 0;
-    while (!groupIsZero(whole)) {
-        divideGroup(whole, radix);
+    while (!whole.isZero()) {
+        whole.divideBy(radix);
         ++digits;
     }
     return most - std::min(digits, most);
 }
 
-std::string roundedFractionDigits(CalculatorState& s, const Real80& fraction, std::uint32_t radix,
-                                  std::uint32_t count, bool& carry) {
-    const Scaled scaled = scaleFraction(s, fraction, radix, count);
-    Limbs4 value = scaled.whole;
-    if (scaled.halfOrMore) {
-        incrementGroup(value);
-    }
+std::string roundedFractionDigits(const Real80& fraction, std::uint32_t radix, std::uint32_t count,
+                                  bool& carry) {
+    const Scaled scaled = scaleFraction(fraction, radix, count);
+    U128 value = scaled.whole + U128::of(scaled.halfOrMore ? 1 : 0);
     std::string digits(count, '0');
     for (std::uint32_t i = count; i-- > 0;) {
-        const std::uint32_t d = divideGroup(value, radix);
-        digits[i] = static_cast<char>(d < 10 ? '0' + d : 'A' + (d - 10));
+        digits[i] = digitCharacter(value.divideBy(radix));
     }
     // What is left over is the rounding's carry out of the first digit.
-    carry = !groupIsZero(value);
+    carry = !value.isZero();
     return digits;
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "state/calculatorstate.h"
+#include "state/real80.h"
 
 namespace korvo {
 
@@ -15,13 +15,12 @@ std::uint32_t significantDigitLimit(std::uint32_t radix);
 
 // Leading "0" digits of `fraction` (0 <= fraction < 1) in `radix`, counted
 // up to `most`.
-std::uint32_t leadingZeroDigits(CalculatorState& s, const Real80& fraction, std::uint32_t radix,
-                                std::uint32_t most);
+std::uint32_t leadingZeroDigits(const Real80& fraction, std::uint32_t radix, std::uint32_t most);
 
 // `fraction` (0 <= fraction < 1) to `count` digits of `radix` (at most 19),
 // the last rounded half up by the exact rest. When the rounding reaches 1,
 // the digits are all "0" and `carry` is set.
-std::string roundedFractionDigits(CalculatorState& s, const Real80& fraction, std::uint32_t radix,
-                                  std::uint32_t count, bool& carry);
+std::string roundedFractionDigits(const Real80& fraction, std::uint32_t radix, std::uint32_t count,
+                                  bool& carry);
 
 }  // namespace korvo

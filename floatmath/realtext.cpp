@@ -18,7 +18,6 @@
 #include "floatmath/trimming.h"
 #include "floatmath/x87.h"
 #include "intmath/numbertext.h"
-#include "state/fixedtexts.h"
 
 namespace korvo {
 
@@ -51,21 +50,20 @@ Real80 digitReal(char mapped) {
 
 // The integer part goes through the limb formatter, so it is written in the
 // radix exactly as integer mode writes it.
-void writeIntegerText(CalculatorState& s, std::uint64_t magnitude, bool negative) {
-    s.limbResult = LimbNumber{};
-    s.limbResult.limbs[2] = static_cast<std::uint32_t>(magnitude >> 32U);
-    s.limbResult.limbs[3] = static_cast<std::uint32_t>(magnitude & 0xFFFFFFFFU);
-    s.limbResult.negative = negative ? 1 : 0;
-    formatNumber(s);
-    s.realIntText = s.entryText;
+std::string integerText(std::uint64_t magnitude, bool negative, std::uint32_t radix) {
+    LimbNumber n;
+    n.integer = U128::of(magnitude);
+    n.negative = negative ? 1 : 0;
+    return formatNumber(n, radix).whole;
 }
 
 // What the exact reading does not take (characters that are no digit of
-// the radix, texts longer than it reads) is read digit by digit on the unit.
-Real80 digitByDigit(CalculatorState& s, const std::string& text, std::size_t first,
-                    std::size_t pointAt, std::size_t length) {
-    const X87& unit = s.fpu;
-    const Real80 radixReal = x87::loadInteger(s.radix);
+// the radix, texts longer than it reads) is read digit by digit on the unit
+// rounding to nearest. `text` holds the mapped digit values.
+Real80 digitByDigit(const std::string& text, std::size_t first, std::size_t pointAt,
+                    std::size_t length, std::uint32_t radix, bool negative) {
+    const X87 unit;
+    const Real80 radixReal = x87::loadInteger(radix);
 
     Real80 integerPart = x87::loadZero();
     for (std::size_t i = first; i < pointAt; ++i) {
@@ -83,28 +81,24 @@ Real80 digitByDigit(CalculatorState& s, const std::string& text, std::size_t fir
         }
     }
 
-    Real80 value = x87::add(unit, integerPart, fractionPart);
-    if (s.realTextNegative == 1) {
-        value = x87::changeSign(value);
-    }
-    return value;
+    const Real80 value = x87::add(unit, integerPart, fractionPart);
+    return negative ? x87::changeSign(value) : value;
 }
 
 }  // namespace
 
-void parseReal(CalculatorState& s) {
-    s.realTextNegative = 0;
-    std::string& text = s.workText;
+Real80 parseReal(std::string_view entry, std::uint32_t radix) {
     // The entry is a zero-terminated text; anything after a terminator is not
     // part of it.
-    const std::size_t length = std::min(text.size(), text.find('\0'));
+    std::string text(entry.substr(0, std::min(entry.size(), entry.find('\0'))));
+    const std::size_t length = text.size();
     if (length == 0) {
-        return;
+        return Real80{};
     }
-
     // Map in place, remembering the first point: a mapped digit value may
     // equal the point's code, so the point is found before it could be
     // confused with one.
+    bool negative = false;
     std::size_t pointAt = length;
     for (std::size_t i = 0; i < length; ++i) {
         const char c = text[i];
@@ -113,114 +107,69 @@ void parseReal(CalculatorState& s) {
                 pointAt = i;
             }
         } else if (c == kMinusChar) {
-            s.realTextNegative = 1;
+            negative = true;
         } else {
             text[i] = static_cast<char>(mapCharacter(static_cast<unsigned char>(c)));
         }
     }
     // The sign stands first; it is skipped, not read.
-    const std::size_t first = s.realTextNegative == 1 ? 1 : 0;
-
-    x87::finit(s.fpu);
+    const std::size_t first = negative ? 1 : 0;
     std::string digits = text.substr(first, pointAt - first);
     const std::size_t fractionDigits = pointAt < length ? length - pointAt - 1 : 0;
     if (fractionDigits > 0) {
         digits += text.substr(pointAt + 1, fractionDigits);
     }
-    const std::optional<Real80> nearest = nearestReal(
-        digits, static_cast<std::uint32_t>(fractionDigits), s.radix, s.realTextNegative == 1);
-    s.realValue = nearest ? *nearest : digitByDigit(s, text, first, pointAt, length);
+    const std::optional<Real80> nearest =
+        nearestReal(digits, static_cast<std::uint32_t>(fractionDigits), radix, negative);
+    return nearest ? *nearest : digitByDigit(text, first, pointAt, length, radix, negative);
 }
 
-bool formatReal(CalculatorState& s, const Real80& value, RealText purpose) {
-    // limbResult is the formatter's work area; the caller's number survives
-    // in spareNumber.
-    s.spareNumber = s.limbResult;
-    s.realIntText.clear();
-    s.realFracText.clear();
-
+std::optional<RealTexts> formatReal(const Real80& value, std::uint32_t radix, Trimming trimming) {
     // Truncation makes the integer conversion and every digit below exact.
-    x87::loadControlWord(s.fpu, kTruncateControlWord);
-    const X87& unit = s.fpu;
+    X87 unit;
+    x87::loadControlWord(unit, kTruncateControlWord);
 
-    Real80 x = value;  // a copy: realValue may be both input and output
+    Real80 x = value;
     const bool negative = x.signBit();
     if (negative) {
         x = x87::changeSign(x);
     }
     const std::int64_t integerPart = x87::storeInteger64(unit, x);
-    const bool indefinite = integerPart == kIntegerIndefinite;
-
     const auto magnitude = static_cast<std::uint64_t>(integerPart);
-    writeIntegerText(s, magnitude, negative);
-    s.entryText = s.realIntText;
+    RealTexts out{integerText(magnitude, negative, radix), {}};
 
     const Real80 fraction = x87::subtract(unit, x, x87::loadInteger(integerPart));
     // A fraction below the smallest single denormal counts as none.
-    const bool fractionPresent = (x87::storeSingle(unit, fraction) & ~kSingleSignBit) != 0;
-
-    bool outOfRange = false;
+    if ((x87::storeSingle(unit, fraction) & ~kSingleSignBit) == 0) {
+        return out;
+    }
     // The range is the size of the integer part, not its length: below 2^63
     // it is written in every radix, with the fraction the significand leaves.
-    if (fractionPresent && indefinite) {
-        s.entryText = text::kOutOfRange;
-        s.realIntText.clear();
-        s.realFracText.clear();
-        if (purpose == RealText::Result) {
-            s.realValue = Real80{};
-        }
-        outOfRange = true;
-    } else if (fractionPresent) {
-        // Only as many digits as the significand fills, the last rounded:
-        // whatever lies below them is binary noise.
-        const std::uint32_t limit = significantDigitLimit(s.radix);
-        const auto integerDigits =
-            static_cast<std::uint32_t>(s.realIntText.size() - (negative ? 1 : 0));
-        const std::uint32_t kept =
-            magnitude != 0
-                ? std::min(kFractionDigits, limit - std::min(limit, integerDigits))
-                : std::min(kFractionDigits,
-                           leadingZeroDigits(s, fraction, s.radix, kFractionDigits) + limit);
-        bool carry = false;
-        const std::string digits = roundedFractionDigits(s, fraction, s.radix, kept, carry);
-        if (carry) {
-            writeIntegerText(s, magnitude + 1, negative);
-        }
-        s.entryText = s.realIntText;
-        if (kept > 0) {
-            s.entryText += kPointChar;
-            s.entryText += digits;
-        }
-        const std::size_t pointAt = s.realIntText.size();
-        if (s.skipFractionTrim == 0) {
-            trimFraction(s, s.entryText, pointAt);
-        }
-        // The nines rule may carry into the integer part, so split anew.
-        const std::size_t point = std::min(s.entryText.find(kPointChar), s.entryText.size());
-        s.realIntText = s.entryText.substr(0, point);
-        s.realFracText = s.entryText.substr(point);
-    }
-
-    s.limbResult = s.spareNumber;
-    s.savedFracZeros = s.limbResult.fracZeros;
-    return outOfRange;
-}
-
-Real80 realOfText(std::string_view text, std::uint32_t radix) {
-    CalculatorState s;
-    s.radix = radix;
-    s.workText = text;
-    parseReal(s);
-    return s.realValue;
-}
-
-std::optional<std::string> realShownText(const Real80& value, std::uint32_t radix) {
-    CalculatorState s;
-    s.radix = radix;
-    if (formatReal(s, value, RealText::Echo)) {
+    if (integerPart == kIntegerIndefinite) {
         return std::nullopt;
     }
-    return s.entryText;
+    // Only as many digits as the significand fills, the last rounded:
+    // whatever lies below them is binary noise.
+    const std::uint32_t limit = significantDigitLimit(radix);
+    const auto integerDigits = static_cast<std::uint32_t>(out.integer.size() - (negative ? 1 : 0));
+    const std::uint32_t kept =
+        magnitude != 0 ? std::min(kFractionDigits, limit - std::min(limit, integerDigits))
+                       : std::min(kFractionDigits,
+                                  leadingZeroDigits(fraction, radix, kFractionDigits) + limit);
+    bool carry = false;
+    const std::string digits = roundedFractionDigits(fraction, radix, kept, carry);
+    std::string whole = carry ? integerText(magnitude + 1, negative, radix) : out.integer;
+    const std::size_t pointAt = whole.size();
+    if (kept > 0) {
+        whole += kPointChar;
+        whole += digits;
+    }
+    if (trimming == Trimming::Trim) {
+        trimFraction(radix, whole, pointAt);
+    }
+    // The nines rule may carry into the integer part, so split anew.
+    const std::size_t point = std::min(whole.find(kPointChar), whole.size());
+    return RealTexts{whole.substr(0, point), whole.substr(point)};
 }
 
 }  // namespace korvo

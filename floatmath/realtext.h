@@ -6,32 +6,30 @@
 #include <string>
 #include <string_view>
 
-#include "state/calculatorstate.h"
+#include "state/real80.h"
 
 namespace korvo {
 
-// Reads workText (destroying it) in `radix` into realValue; an empty text
-// leaves realValue and the unit alone.
-void parseReal(CalculatorState& s);
+// The real a number text stands for in `radix`: the nearest one, or for
+// characters no digit of the radix the digit-by-digit reading on the unit
+// rounding to nearest. An empty text is zero.
+Real80 parseReal(std::string_view text, std::uint32_t radix);
 
-// What a formatted real is for. A result replaces the current number, so an
-// out-of-range result also zeroes realValue; an echo only mirrors a number
-// that is already there (typed, pasted, recalled, signed, or the memory),
-// which keeps its value even when its text is out of range.
-enum class RealText { Result, Echo };
+// A real written in a radix: the integer part with its sign, and the
+// fraction with its point (empty when there is none).
+struct RealTexts {
+    std::string integer;
+    std::string fraction;
 
-// The real a number text stands for in `radix`, as parseReal reads it; an
-// empty text is zero.
-Real80 realOfText(std::string_view text, std::uint32_t radix);
+    [[nodiscard]] std::string whole() const { return integer + fraction; }
+};
 
-// The text `value` shows in `radix` as an echo does; nullopt where it has
-// none (out of range).
-std::optional<std::string> realShownText(const Real80& value, std::uint32_t radix);
+// Whether the digits written pass through the nines and zeros rule.
+enum class Trimming { Trim, KeepDigits };
 
-// Writes `value` (realValue, or memoryReal for M+ and M-) as text into
-// entryText, realIntText and realFracText, or the out-of-range message.
-// Leaves the unit rounding toward zero. Returns true when it wrote the
-// out-of-range message.
-bool formatReal(CalculatorState& s, const Real80& value, RealText purpose = RealText::Result);
+// `value` written in `radix` by the unit rounding toward zero; nothing when
+// it is out of range (2^63 or more with a fraction).
+std::optional<RealTexts> formatReal(const Real80& value, std::uint32_t radix,
+                                    Trimming trimming = Trimming::Trim);
 
 }  // namespace korvo

@@ -44,7 +44,7 @@ void cutTrailingZeros(std::string& text, std::size_t start) {
 
 }  // namespace
 
-void trimFraction(const CalculatorState& s, std::string& text, std::size_t start) {
+void trimFraction(std::uint32_t radix, std::string& text, std::size_t start) {
     if (start >= text.size()) {
         return;
     }
@@ -53,7 +53,7 @@ void trimFraction(const CalculatorState& s, std::string& text, std::size_t start
     // run with any other digit after it is part of the number.
     const std::size_t lastNotNine = text.find_last_not_of('9');
     const std::size_t nines = std::min(text.size() - 1 - lastNotNine, text.size() - first);
-    if (s.radix == kDecimal && text.size() > first && nines >= kRun) {
+    if (radix == kDecimal && text.size() > first && nines >= kRun) {
         const std::size_t runStart = text.size() - nines;
         if (runStart == first) {
             text.resize(start);

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "state/calculatorstate.h"
+#include <cstdint>
 
 namespace korvo {
 
@@ -12,7 +12,7 @@ namespace korvo {
 // position `start` in place. In radix 10 nine or more nines that end the
 // text round the digit before them up (into the integer part when they start
 // the fraction); trailing zeros go. A run followed by any other digit stays.
-// Reads radix.
-void trimFraction(const CalculatorState& s, std::string& text, std::size_t start);
+
+void trimFraction(std::uint32_t radix, std::string& text, std::size_t start);
 
 }  // namespace korvo

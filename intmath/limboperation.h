@@ -1,6 +1,5 @@
 // The exact arithmetic of integer mode as values: two limb numbers in, the
-// result and its text out. The limb engine works on a record of its own, so
-// nothing of the caller's calculator is read or written.
+// result and its text out.
 #pragma once
 
 #include <cstdint>
@@ -12,11 +11,13 @@ namespace korvo {
 
 struct LimbOutcome {
     bool done = true;   // false: a zero divisor, or a quotient past 128 bits
-    LimbNumber number;  // the result as the engine leaves it
+    LimbNumber number;  // the result; a product keeps every digit of its scale
     std::string text;   // the result as shown: trailing fraction zeros dropped
 };
 
-// a op b in `radix`, as "=" computes it.
+// a op b in `radix`, as "=" computes it. A sum or difference is exact, its
+// fraction written with as many digits as the longer operand's (0.05 + 0.05
+// shows 0.10); the integer part wraps modulo 2^128.
 LimbOutcome operateOnLimbs(PendingOperation op, const LimbNumber& a, const LimbNumber& b,
                            std::uint32_t radix);
 

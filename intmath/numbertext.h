@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "state/calculatorstate.h"
+#include "state/limbnumber.h"
 
 namespace korvo {
 
@@ -24,21 +24,12 @@ void trimExactFraction(std::string& text, std::size_t start);
 // `number` written in `radix`. A fraction keeps its digit integer: written
 // in another radix than the one it was read in, its digits change as a
 // whole number's do.
-NumberTexts numberTexts(const LimbNumber& number, std::uint32_t radix);
+NumberTexts formatNumber(const LimbNumber& number, std::uint32_t radix);
 
-// The limb number `text` stands for in `radix`, read whole and normalised
-// as the formatter leaves it.
-LimbNumber numberOfText(std::string_view text, std::uint32_t radix);
-
-// Reads workText (destroying it) in `radix` into limbResult; sets
-// entryHasPoint and parseRadix. Reads the whole text. Every fraction
-// digit is read: a radix change writes as many as the value needs in the
-// new base, and they must all survive the next parse.
-void parseNumber(CalculatorState& s);
-
-// Writes limbResult in formatRadix (when non-zero) or radix into formatText;
-// in the parse radix also intText/fracText; entryText unless
-// formatNoEntryCopy is 8.
-void formatNumber(CalculatorState& s);
+// The limb number `text` stands for in `radix`. The whole text is read (a
+// 128-digit binary result comes back as it was shown), and every fraction
+// digit: a radix change writes as many as the value needs in the new base.
+// The integer part and the fraction's digit integer wrap modulo 2^128.
+LimbNumber parseNumber(std::string_view text, std::uint32_t radix);
 
 }  // namespace korvo

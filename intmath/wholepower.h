@@ -1,4 +1,4 @@
-// Whole powers of a small base on 128-bit integers.
+// Whole powers on 128-bit integers.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,7 @@ namespace korvo {
 
 // base^exponent modulo 2^128, the exponent any 128-bit integer; as x^N keeps
 // the low 128 bits of its power.
-Limbs4 powerModulo128(std::uint32_t base, const Limbs4& exponent);
+U128 powerModulo128(const U128& base, const U128& exponent);
 
 // base^x for a whole x that is not negative (2^x and 10^x in integer mode);
 // nothing for a fraction or a negative x, which need the reals.

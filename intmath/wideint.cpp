@@ -140,8 +140,9 @@ bool WideInt::isZero() const {
     return std::all_of(words_.begin(), words_.end(), [](std::uint32_t w) { return w == 0; });
 }
 
-Limbs4 WideInt::low128() const {
-    return {words_[3], words_[2], words_[1], words_[0]};
+U128 WideInt::low128() const {
+    return {(std::uint64_t{words_[3]} << 32U) | words_[2],
+            (std::uint64_t{words_[1]} << 32U) | words_[0]};
 }
 
 }  // namespace korvo

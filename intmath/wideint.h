@@ -34,8 +34,8 @@ class WideInt {
     friend bool operator==(const WideInt& a, const WideInt& b) = default;
     void addOne();
     [[nodiscard]] bool isZero() const;
-    // The low 128 bits, most significant limb first.
-    [[nodiscard]] Limbs4 low128() const;
+    // The low 128 bits.
+    [[nodiscard]] U128 low128() const;
 
   private:
     static constexpr std::size_t kWords = 24;    // 768 bits

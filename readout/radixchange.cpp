@@ -1,107 +1,50 @@
-// The current number rewritten in another base. Integer mode formats
-// limbResult again and reads the new text back. Floating-point mode converts the texts of the last
-// formatted real piece by piece, the way the integer engine holds a
-// fraction: its digits are read as a whole number in the old base and
-// written as a whole number in the new one, the zeros right after the point
-// copied unchanged. The real itself is not touched.
 #include "readout/radixchange.h"
 
-#include <algorithm>
-#include <cstdint>
+#include <cstddef>
 #include <string>
 
-#include "intmath/limbs.h"
-
 #include "intmath/numbertext.h"
-#include "state/fixedtexts.h"
 
 namespace korvo {
 
 namespace {
 
-// formatNumber leaves entryText alone while this is set, so the pieces can
-// be put together there.
-constexpr std::uint32_t kNoEntryCopy = 8;
-
-// Reads `piece` as written in previousRadix and formats it into formatText.
-void convertPiece(CalculatorState& s, const std::string& piece) {
-    s.workText = piece;
-    const std::uint32_t radix = s.radix;
-    s.radix = s.previousRadix;
-    parseNumber(s);
-    s.radix = radix;
-    formatNumber(s);
-}
-
-// The digits of a real's fraction text, after its point.
-std::string fractionDigits(const std::string& fraction) {
-    const std::size_t point = fraction.find(text::kPoint);
-    return point == std::string::npos ? fraction : fraction.substr(point + 1);
+// `piece` read as written in one base and written in another.
+std::string convertPiece(const std::string& piece, std::uint32_t from, std::uint32_t to) {
+    return formatNumber(parseNumber(piece, from), to).whole;
 }
 
 // The zeros right after the point carry no value, so the conversion would
 // lose them; they are counted and written back as they stood.
 std::size_t leadingZeros(const std::string& digits) {
-    const std::size_t firstNonZero = digits.find_first_not_of(text::kZero);
+    const std::size_t firstNonZero = digits.find_first_not_of('0');
     return firstNonZero == std::string::npos ? digits.size() : firstNonZero;
 }
 
 // A whole number of 2^63 or more, typed, pasted or recalled, has no real
 // texts (the real cannot be written), but its limbs hold its digits.
-bool wholeNumberPastTheReals(const CalculatorState& s) {
-    const LimbNumber& n = s.limbResult;
-    const bool whole =
-        std::all_of(n.limbs.begin() + 4, n.limbs.end(), [](std::uint32_t w) { return w == 0; });
-    return s.realIntText.empty() && s.realFracText.empty() && whole && !limbsAreZero(n);
-}
-
-void convertRealTexts(CalculatorState& s) {
-    const bool painting = s.readoutPainting == 1;
-    s.formatNoEntryCopy = kNoEntryCopy;
-    if (wholeNumberPastTheReals(s)) {
-        formatNumber(s);
-        s.entryText = s.formatText;
-        return;
-    }
-
-    // The sign travels with the integer part; an empty text reads as 0.
-    convertPiece(s, s.realIntText);
-    s.entryText = s.formatText;
-    if (!painting) {
-        s.realIntText = s.formatText;
-    }
-    if (s.realFracText.empty()) {
-        return;
-    }
-
-    const std::string digits = fractionDigits(s.realFracText);
-    convertPiece(s, digits);
-    std::string fraction(text::kPoint);
-    fraction.append(leadingZeros(digits), text::kZero.front());
-    fraction += s.formatText;
-    s.entryText += fraction;
-    if (!painting) {
-        s.realFracText = fraction;
-    }
+bool wholeNumberPastTheReals(const CurrentNumber& n) {
+    return n.real.integer.empty() && n.real.fraction.empty() && n.limbs.fraction.isZero() &&
+           !n.limbs.isZero();
 }
 
 }  // namespace
 
-void changeRadix(CalculatorState& s) {
-    if (s.floatMode == 0) {
-        formatNumber(s);
-        // The number is now what its new text says: the fraction keeps its
-        // digit integer, but its scale is the count of digits the new base
-        // writes, so the next operation lines the digits up as shown.
-        s.formatRadix = 0;
-        s.workText = s.entryText;
-        parseNumber(s);
-        formatNumber(s);
-    } else {
-        convertRealTexts(s);
+RadixChange changeRadix(const CurrentNumber& number, std::uint32_t toRadix) {
+    if (!number.floating || wholeNumberPastTheReals(number)) {
+        return {formatNumber(number.limbs, toRadix).whole, std::nullopt};
     }
-    s.formatRadix = 0;
-    s.formatNoEntryCopy = 0;
+    // The sign travels with the integer part; an empty text reads as 0.
+    RealTexts real{convertPiece(number.real.integer, number.radix, toRadix), {}};
+    if (!number.real.fraction.empty()) {
+        const std::size_t point = number.real.fraction.find('.');
+        const std::string digits = point == std::string::npos
+                                       ? number.real.fraction
+                                       : number.real.fraction.substr(point + 1);
+        real.fraction = "." + std::string(leadingZeros(digits), '0') +
+                        convertPiece(digits, number.radix, toRadix);
+    }
+    return {real.whole(), real};
 }
 
 }  // namespace korvo

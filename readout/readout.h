@@ -1,15 +1,15 @@
 // The four-base readout of the current number.
 #pragma once
 
+#include "readout/radixchange.h"
 #include "readout/readoutpicture.h"
-#include "state/calculatorstate.h"
 
 namespace korvo {
 
-// Lays out the current number (limbResult in integer mode, the last
-// formatted real's texts in floating-point mode) in decimal, hexadecimal,
-// octal and the grouped binary block. Leaves limbResult, radix and the entry
-// as they were; entryText, workText and formatText hold scratch afterwards.
-ReadoutPicture paintReadout(CalculatorState& s);
+// Lays out `number` in decimal, hexadecimal, octal and the grouped binary
+// block. In floating-point mode the lines are the radix change of the
+// real's texts, so they show exactly what picking that base would put in
+// the entry.
+ReadoutPicture paintReadout(const CurrentNumber& number);
 
 }  // namespace korvo

@@ -5,12 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 
-#include "floatmath/x87.h"
 #include "realvalues.h"
-#include "state/fixedtexts.h"
 
 namespace korvo {
 namespace {
@@ -48,29 +47,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 class RealFormat : public ::testing::TestWithParam<const char*> {};
 
-// "radix flags value -> entry": flags "int" or "float",
-// "+raw" for untrimmed; "OOR" is the out-of-range message.
+// "radix flags value -> entry": "+raw" among the flags for untrimmed; "OOR"
+// for a value out of range.
 TEST_P(RealFormat, WritesTheEntry) {
     std::istringstream row(GetParam());
+    std::uint32_t radix = 0;
     std::string flags;
     std::string value;
     std::string arrow;
     std::string expected;
-    CalculatorState s;
-    row >> s.radix >> flags >> value >> arrow >> expected;
-    s.floatMode = flags.starts_with("float") ? 1 : 0;
-    s.skipFractionTrim = flags.find("+raw") != std::string::npos ? 1 : 0;
-    s.realValue = valueOf(s.radix, value);
-    const bool outOfRange = formatReal(s, s.realValue);
-    if (expected == "OOR") {
-        EXPECT_TRUE(outOfRange);
-        EXPECT_EQ(s.entryText, text::kOutOfRange);
-        EXPECT_TRUE(s.realValue.isZero()) << "an out-of-range result is no number";
-    } else {
-        EXPECT_FALSE(outOfRange);
-        EXPECT_EQ(s.entryText, expected);
-        EXPECT_EQ(s.realIntText + s.realFracText, expected);
-    }
+    row >> radix >> flags >> value >> arrow >> expected;
+    const bool raw = flags.find("+raw") != std::string::npos;
+    const std::optional<RealTexts> texts =
+        formatReal(valueOf(radix, value), radix, raw ? Trimming::KeepDigits : Trimming::Trim);
+    EXPECT_EQ(texts ? texts->whole() : "OOR", expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,19 +94,6 @@ INSTANTIATE_TEST_SUITE_P(
         "16 int -2^63 -> OOR", "8 float 2^63 -> OOR", "2 float 2^63 -> OOR",
         "16 float FFFFFFFFFFFFFFFF -> OOR", "10 float max -> OOR", "16 float inf -> OOR",
         "8 float -inf -> OOR", "10 float nan -> OOR"));
-
-TEST(RealFormat, AnEchoKeepsTheValueItCannotShow) {
-    CalculatorState s;
-    s.realValue = valueOf(10, "2^70");
-    EXPECT_TRUE(formatReal(s, s.realValue, RealText::Echo));
-    EXPECT_EQ(s.entryText, text::kOutOfRange);
-    EXPECT_EQ(s.realValue, valueOf(10, "2^70"));
-    // The memory's value shown as a result still ends the current number.
-    s.realValue = x87::loadInteger(7);
-    s.memoryReal = valueOf(10, "2^70");
-    EXPECT_TRUE(formatReal(s, s.memoryReal));
-    EXPECT_TRUE(s.realValue.isZero());
-}
 
 }  // namespace
 }  // namespace korvo

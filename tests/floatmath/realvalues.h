@@ -12,11 +12,7 @@ namespace korvo::testing_support {
 inline constexpr X87 kNearest{kNearestControlWord};
 
 inline Real80 parsed(std::uint32_t radix, const std::string& text) {
-    CalculatorState s;
-    s.radix = radix;
-    s.workText = text;
-    parseReal(s);
-    return s.realValue;
+    return parseReal(text, radix);
 }
 
 // "2^-149", "-2^63", "1/3" (to nearest), "inf", "-inf", "nan", "max",

@@ -21,9 +21,7 @@ TEST_P(Trim, GivesTheText) {
     if (kind == "exact") {
         trimExactFraction(text, start);
     } else {
-        CalculatorState s;
-        s.radix = static_cast<std::uint32_t>(std::stoul(kind));
-        trimFraction(s, text, start);
+        trimFraction(static_cast<std::uint32_t>(std::stoul(kind)), text, start);
     }
     EXPECT_EQ(text, expected);
 }

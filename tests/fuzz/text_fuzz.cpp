@@ -48,19 +48,9 @@ struct Input {
     }
 };
 
-std::string formatIn(CalculatorState& s, std::uint32_t radix) {
-    s.formatRadix = radix;
-    formatNumber(s);
-    s.formatRadix = 0;
-    return s.formatText;
-}
-
 void checkNumberText(const Input& in) {
-    CalculatorState s;
-    s.radix = in.radix();
-    s.workText = in.text;
-    parseNumber(s);
-    const std::string formatted = formatIn(s, in.radix());
+    const LimbNumber number = parseNumber(in.text, in.radix());
+    const std::string formatted = formatNumber(number, in.radix()).whole;
     const auto out = readParts(formatted, in.radix());
     // No more digits than a 128-bit integer part has in this base.
     const std::size_t whole =
@@ -73,29 +63,22 @@ void checkNumberText(const Input& in) {
     in.expect(!typed || !typed->anyDigit || in.text.size() > 32 || typed->fracDigits > 19 ||
                   out->sameValue(*typed),
               "parse and format changed the number");
-    const auto other = readParts(formatIn(s, in.radix(2)), in.radix(2));
+    const auto other = readParts(formatNumber(number, in.radix(2)).whole, in.radix(2));
     in.expect(other && other->sameValue(*out), "another base shows another number");
 }
 
-// The real's text; the out-of-range message leaves the value zero.
-std::string realText(const std::string& text, const Input& in) {
-    CalculatorState s;
-    s.radix = in.radix();
-    s.floatMode = in.floatMode() ? 1 : 0;
-    s.workText = text;
-    parseReal(s);
-    const bool outOfRange = formatReal(s, s.realValue);
-    in.expect(outOfRange == s.entryText.starts_with("** The output is out of range **") &&
-                  (!outOfRange || s.realValue == Real80{}),
-              "formatReal broke the out-of-range rule");
-    return s.entryText;
+// The real's text; nothing when it is out of range.
+std::optional<std::string> realText(const std::string& text, const Input& in) {
+    const std::optional<RealTexts> texts = formatReal(parseReal(text, in.radix()), in.radix());
+    return texts ? std::optional(texts->whole()) : std::nullopt;
 }
 
 void checkRealText(const Input& in) {
-    const std::string shown = realText(in.text, in);
-    if (shown.starts_with('*')) {
+    const std::optional<std::string> written = realText(in.text, in);
+    if (!written) {
         return;
     }
+    const std::string& shown = *written;
     // A fraction only beside an integer part below 2^63.
     const auto parts = readParts(shown, in.radix());
     in.expect(parts && parts->anyDigit && parts->fracDigits <= 19 &&
@@ -108,8 +91,9 @@ void checkRealText(const Input& in) {
     // A run of nine nines or zeros is the trimming's to round away.
     const bool trimmable = digits.find("999999999") != std::string::npos ||
                            digits.find("000000000") != std::string::npos;
-    const std::string back =
-        in.floatMode() && digits.size() <= 15 && !trimmable ? realText(shown, in) : shown;
+    const std::string back = in.floatMode() && digits.size() <= 15 && !trimmable
+                                 ? realText(shown, in).value_or("out of range")
+                                 : shown;
     // A text is read into the nearest real, so it comes back digit for digit.
     in.expect(back == shown, "the real shown as " + shown + " reads back as " + back);
 }
