@@ -24,8 +24,8 @@ struct U128 {
     [[nodiscard]] constexpr bool isZero() const { return high == 0 && low == 0; }
 
     friend constexpr U128 operator+(const U128& a, const U128& b) {
-        const std::uint64_t low = a.low + b.low;
-        return {a.high + b.high + (low < a.low ? 1U : 0U), low};
+        const std::uint64_t sum = a.low + b.low;
+        return {a.high + b.high + (sum < a.low ? 1U : 0U), sum};
     }
     friend constexpr U128 operator-(const U128& a, const U128& b) {
         return {a.high - b.high - (a.low < b.low ? 1U : 0U), a.low - b.low};
@@ -106,12 +106,12 @@ struct U128 {
         const std::uint64_t a1 = a >> 32U;
         const std::uint64_t b0 = b & kLow32;
         const std::uint64_t b1 = b >> 32U;
-        const std::uint64_t low = a0 * b0;
+        const std::uint64_t bottom = a0 * b0;
         const std::uint64_t cross1 = a1 * b0;
         const std::uint64_t cross2 = a0 * b1;
-        const std::uint64_t middle = (low >> 32U) + (cross1 & kLow32) + (cross2 & kLow32);
+        const std::uint64_t middle = (bottom >> 32U) + (cross1 & kLow32) + (cross2 & kLow32);
         return {a1 * b1 + (cross1 >> 32U) + (cross2 >> 32U) + (middle >> 32U),
-                (middle << 32U) | (low & kLow32)};
+                (middle << 32U) | (bottom & kLow32)};
     }
 };
 
