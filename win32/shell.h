@@ -9,8 +9,8 @@
 #include <cstddef>
 
 #include "calc/keypad.h"
+#include "calc/keytracker.h"
 #include "state/calculatorstate.h"
-#include "win32/keyrelease.h"
 #include "win32/win32window.h"
 
 namespace korvo::win32 {
@@ -65,7 +65,9 @@ struct Shell {
     // The last key that went down: its character, if it brings one,
     // belongs to that key.
     WPARAM lastKey = 0;
-    OwedReleases owedReleases;
+    // Windows flags a press as a repeat while it counts the key as down,
+    // which can outlast the key's release.
+    KeyTracker keyTracker{KeyTracker::RepeatFlag::Confirmed};
 
     CalculatorState calculator;
     Win32Window window{*this};
