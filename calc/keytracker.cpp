@@ -7,16 +7,11 @@ namespace korvo {
 
 bool KeyTracker::down(std::uint64_t physicalKey, bool repeatFlag) {
     const bool held = down_.contains(physicalKey);
-    bool repeat = held;
-    if (flag_ == RepeatFlag::Trusted) {
-        repeat = repeatFlag || held;
-    } else if (flag_ == RepeatFlag::Confirmed) {
-        repeat = repeatFlag && held;
-    }
+    const bool repeat = flag_ == RepeatFlag::Ignored   ? held
+                        : flag_ == RepeatFlag::Trusted ? repeatFlag || held
+                                                       : repeatFlag && held;
     if (!repeat) {
-        // A new press: whatever an earlier one whose release never came
-        // here owed is gone.
-        down_[physicalKey] = std::nullopt;
+        down_[physicalKey] = std::nullopt;  // an older press's lost release owes nothing
     }
     return repeat;
 }

@@ -1,9 +1,8 @@
-// Which keys are down and what each one's release owes the calculator. A key
-// gives its command when it comes up, so a release must find the press it
-// belongs to: keys are followed by their physical key, so a release matches
-// its press whatever Shift or NumLock made of its code meanwhile. Each
-// physical press owes at most one command, however the window system reports
-// auto-repeat; both windows feed their key events here.
+// Which keys are down and what each one's release owes the calculator, for
+// both windows. A key gives its command when it comes up, so a release must
+// find its press: keys are followed by their physical key, which Shift or
+// NumLock let go in between does not change, and each press owes at most one
+// command however the window system reports auto-repeat.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +16,7 @@ namespace korvo {
 
 // One key going down, in the calculator's terms.
 struct KeyPress {
-    std::uint64_t physicalKey = 0;  // the same number at the key's press and release
+    std::uint64_t physicalKey = 0;  // the same at the key's press and release
     std::uint32_t virtualKey = 0;   // what the key gives at its release
     std::uint32_t shortcutKey = 0;  // the key shortcuts are looked up by
     char character = '\0';          // the one character it types, where known
@@ -34,51 +33,38 @@ struct OwedRelease {
 
 class KeyTracker {
   public:
-    // How far the window system's auto-repeat flag is believed.
     enum class RepeatFlag {
-        // Not at all: a press of a key still down is a repeat (X servers
-        // report repeats as presses; Qt guesses the flag from timestamps).
-        Ignored,
-        // A flagged press is a repeat, and so is a press of a key still down.
-        Trusted,
-        // Only a flagged press of a key still down: Windows flags every press
-        // of a key it has lost the release of (a keypad digit let go under
-        // another code) and never sends us a release the modal loop took.
+        Ignored,  // a press of a key still down is a repeat (X servers)
+        Trusted,  // so is every flagged press, and a flagged release is none
+        // Only a flagged press of a key still down: Windows flags the presses
+        // of a key whose release came under another code for ever after.
         Confirmed,
     };
     explicit KeyTracker(RepeatFlag flag) : flag_(flag) {}
     void setRepeatFlag(RepeatFlag flag) { flag_ = flag; }
 
-    enum class Answer {
-        Repeat,    // auto-repeat: nothing new is owed
-        Shortcut,  // a shortcut key: its command runs at the release
-        Key,       // a plain key: the entry field handles its release
-        Nothing,   // Ctrl or Alt with a key that is no shortcut: owes nothing
-    };
+    // Repeat: nothing new is owed; Shortcut: its command at the release;
+    // Key: the entry field's handling at the release; Nothing: Ctrl or Alt
+    // with a key that is no shortcut (Ctrl+C in Hex is no digit C).
+    enum class Answer { Repeat, Shortcut, Key, Nothing };
 
-    // A key went down: notes it as down and decides what its release owes.
+    // A key went down: `down`, then `owe` unless it is a repeat.
     Answer press(const KeyPress& key);
-    // The first half of `press`: notes the key as down; true for a repeat.
+    // Notes the key as down; true for a repeat.
     bool down(std::uint64_t physicalKey, bool repeatFlag);
-    // The second half: what the release of a key noted as down owes. A
-    // shortcut gives its command, Ctrl or Alt with any other key nothing
-    // (Ctrl+C in Hex is no digit C, AltGr+Q no Ctrl+Q), a plain key its own.
+    // Records what the release of a key that went down owes.
     Answer owe(const KeyPress& key);
-    // The key's press has done its work itself (a "+" or "*" character, a
-    // paste): its release owes nothing.
+    // The press has done its work itself (a "+" character): nothing is owed.
     void settle(std::uint64_t physicalKey);
-    // A key came up: what its release owes, if anything. A release the
-    // trusted flag calls auto-repeat leaves the key down.
+    // A key came up: what its release owes, if anything.
     std::optional<OwedRelease> release(std::uint64_t physicalKey, bool repeatFlag = false);
 
   private:
     RepeatFlag flag_;
-    // The keys down now, each with what its release owes (nullopt: nothing).
-    std::map<std::uint64_t, std::optional<OwedRelease>> down_;
+    std::map<std::uint64_t, std::optional<OwedRelease>> down_;  // with what each owes
 };
 
-// Does the work a release owes: the entry field's release handling of the
-// key (the length limits, then its command), or the shortcut's command.
+// Does the work a release owes.
 void runOwedRelease(CalculatorState& s, WindowSystem& ws, const OwedRelease& owed);
 
 }  // namespace korvo
