@@ -10,14 +10,6 @@
 namespace korvo::win32 {
 namespace {
 
-// Bit 30 of a character message's lParam: the key was already down, so the
-// character comes from auto-repeat.
-constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
-
-bool isDown(int key) {
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 LRESULT editControl(const Shell& sh, HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(sh.entryFieldBaseProc, field, message, wParam, lParam);
 }

@@ -9,8 +9,6 @@
 namespace korvo::win32 {
 namespace {
 
-// Bit 30 of a key message's lParam: the key was already down (auto-repeat).
-constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
 // Bits 16 to 24: the scan code and the extended-key flag.
 constexpr int kScanShift = 16;
 constexpr LPARAM kScanMask = 0x1FF;
@@ -18,10 +16,6 @@ constexpr std::uint32_t kScanFlag = std::uint32_t{1} << 16;
 
 bool isRepeat(LPARAM keyData) {
     return (keyData & kRepeatBit) != 0;
-}
-
-bool isDown(int key) {
-    return (GetKeyState(key) & 0x8000) != 0;
 }
 
 // The scan code where the keyboard gives one; a synthesized key without

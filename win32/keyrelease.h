@@ -10,6 +10,15 @@ namespace korvo::win32 {
 
 struct Shell;
 
+// Bit 30 of a key or character message's lParam: the key was already down
+// (auto-repeat).
+inline constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
+
+// Whether the key is down as of the message being handled.
+inline bool isDown(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
 // The main window or the entry field saw the key go down (its virtual key
 // and its key message's lParam); auto-repeat adds nothing. Returns whether
 // the key is a shortcut.

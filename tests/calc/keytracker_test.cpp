@@ -2,9 +2,9 @@
 // answers, under each way a window system reports auto-repeat.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calc/keytracker.h"
@@ -13,7 +13,6 @@ namespace korvo {
 namespace {
 
 using Flag = KeyTracker::RepeatFlag;
-using Answer = KeyTracker::Answer;
 
 // Events, each a key's character (its physical and virtual key) after d for
 // a press, D one flagged as auto-repeat, u a release, U one flagged, s the
@@ -21,30 +20,28 @@ using Answer = KeyTracker::Answer;
 // S (shortcut), N (nothing) or R (repeat); a release =c for the key c, #n
 // for the command n, . for nothing.
 std::string transcript(Flag flag, const std::string& events) {
-    const std::map<Answer, char> letters{
-        {Answer::Key, 'K'}, {Answer::Shortcut, 'S'}, {Answer::Nothing, 'N'}, {Answer::Repeat, 'R'}};
     KeyTracker keys(flag);
     std::istringstream in(events);
-    std::string out;
+    std::ostringstream out;
     for (std::string event; in >> event;) {
-        const bool ctrl = event.front() == '^';
-        const bool alt = event.front() == '!';
-        const char kind = event.at(ctrl || alt ? 1 : 0);
+        const char kind = event.at(event.size() - 2);
         const char c = event.back();
         const auto key = static_cast<std::uint32_t>(c);
-        if (kind == 's') {
+        if (kind == 'd' || kind == 'D') {
+            const KeyPress press{key, key, key, c, event[0] == '^', event[0] == '!', kind == 'D'};
+            out << " "
+                << "RSKN"[static_cast<int>(keys.press(press))];  // as Answer lists them
+        } else if (kind == 's') {
             keys.settle(key);
-        } else if (kind == 'd' || kind == 'D') {
-            out += letters.at(keys.press(KeyPress{key, key, key, c, ctrl, alt, kind == 'D'}));
         } else if (const auto owed = keys.release(key, kind == 'U'); !owed) {
-            out += '.';
+            out << " .";
+        } else if (owed->shortcut) {
+            out << " #" << owed->code;
         } else {
-            out += owed->shortcut ? "#" + std::to_string(owed->code)
-                                  : std::string("=") + static_cast<char>(owed->code);
+            out << " =" << static_cast<char>(owed->code);
         }
-        out += kind == 's' ? "" : " ";
     }
-    return out.substr(0, out.size() - 1);
+    return out.str().substr(1);
 }
 
 TEST(KeyTracker, EachPressOwesItsReleaseOneCommand) {
