@@ -5,7 +5,6 @@
 #include "app/keymap.h"
 #include "calc/commandids.h"
 #include "calc/entryfield.h"
-#include "calc/shortcuts.h"
 #include "calc/windowcommands.h"
 
 namespace korvo::app {
@@ -57,38 +56,29 @@ bool leavesTextAlone(const QKeyEvent& event) {
 
 }  // namespace
 
-std::uint32_t KeyFlow::virtualKey(const QKeyEvent& event) const {
-    return virtualKeyOf(KeyStroke{event.key(), event.modifiers().testFlag(Qt::KeypadModifier),
-                                  typedCharacter(event),
-                                  event.modifiers().testFlag(Qt::ShiftModifier),
-                                  keyboardCodes_ ? event.nativeScanCode() : 0U});
-}
-
-bool KeyFlow::isRepeat(const QKeyEvent& event) const {
-    return (trustRepeatFlag_ && event.isAutoRepeat()) || pressed_.contains(physicalKey(event));
-}
-
-bool KeyFlow::pressShortcut(const QKeyEvent& event) {
-    auto command = ctrlHeld(event) ? std::nullopt : symbolCommand(typedCharacter(event));
-    if (!command) {
-        command = shortcutCommand(virtualKeyOf(event.key(), false), ctrlHeld(event));
-    }
-    if (!command) {
-        return false;
-    }
-    pressed_[physicalKey(event)] = Pressed{*command, OnRelease::Shortcut};
-    return true;
+KeyPress KeyFlow::keyPress(const QKeyEvent& event) const {
+    const char character = typedCharacter(event);
+    const std::uint32_t key =
+        virtualKeyOf(KeyStroke{event.key(), event.modifiers().testFlag(Qt::KeypadModifier),
+                               character, event.modifiers().testFlag(Qt::ShiftModifier),
+                               keyboardCodes_ ? event.nativeScanCode() : 0U});
+    return KeyPress{physicalKey(event),
+                    key,
+                    virtualKeyOf(event.key(), false),
+                    character,
+                    ctrlHeld(event),
+                    false,
+                    event.isAutoRepeat()};
 }
 
 void KeyFlow::mainWindowPress(const QKeyEvent& event) {
-    if (isSystem(event) || isRepeat(event) || pressShortcut(event)) {
+    if (isSystem(event)) {
         return;
     }
-    mainWindowKeyDown(ws_);
-    // Ctrl with a key that is no shortcut types nothing: Ctrl+C in Hex
-    // must not enter C.
-    const OnRelease action = ctrlHeld(event) ? OnRelease::Nothing : OnRelease::Key;
-    pressed_[physicalKey(event)] = Pressed{virtualKey(event), action};
+    const KeyTracker::Answer answer = keys_.press(keyPress(event));
+    if (answer == KeyTracker::Answer::Key || answer == KeyTracker::Answer::Nothing) {
+        mainWindowKeyDown(ws_);
+    }
 }
 
 KeyFlow::EntryAction KeyFlow::entryFieldPress(const QKeyEvent& event) {
@@ -96,44 +86,24 @@ KeyFlow::EntryAction KeyFlow::entryFieldPress(const QKeyEvent& event) {
         return EntryAction::Edit;
     }
     const EntryAction own = leavesTextAlone(event) ? EntryAction::Edit : EntryAction::Swallow;
-    if (isRepeat(event) || pressShortcut(event)) {
+    const KeyPress press = keyPress(event);
+    const KeyTracker::Answer answer = keys_.press(press);
+    if (answer == KeyTracker::Answer::Repeat || answer == KeyTracker::Answer::Shortcut) {
         return own;
     }
-    const std::uint32_t key = virtualKey(event);
     // Typing over a selection starts afresh (Ctrl alone does not).
-    entryKeyDown(s_, ws_, key);
-    if (ctrlHeld(event)) {
-        pressed_[physicalKey(event)] = Pressed{key, OnRelease::Nothing};
-        return own;
-    }
-    const char character = typedCharacter(event);
-    if (character != '\0' && entryCharacter(s_, ws_, character)) {
-        pressed_[physicalKey(event)] = Pressed{key, OnRelease::Nothing};
+    entryKeyDown(s_, ws_, press.virtualKey);
+    if (answer == KeyTracker::Answer::Key && press.character != '\0' &&
+        entryCharacter(s_, ws_, press.character)) {
+        keys_.settle(press.physicalKey);
         return EntryAction::Swallow;
     }
-    pressed_[physicalKey(event)] = Pressed{key, OnRelease::Key};
     return own;
 }
 
 void KeyFlow::release(const QKeyEvent& event) {
-    if (trustRepeatFlag_ && event.isAutoRepeat()) {
-        return;
-    }
-    const auto found = pressed_.find(physicalKey(event));
-    if (found == pressed_.end()) {
-        return;  // pressed elsewhere, or taken by a window shortcut
-    }
-    const Pressed pressed = found->second;
-    pressed_.erase(found);
-    switch (pressed.action) {
-        case OnRelease::Key:
-            entryKeyUp(s_, ws_, pressed.code);
-            break;
-        case OnRelease::Shortcut:
-            runShortcut(s_, ws_, pressed.code);
-            break;
-        case OnRelease::Nothing:
-            break;
+    if (const auto owed = keys_.release(physicalKey(event), event.isAutoRepeat())) {
+        runOwedRelease(s_, ws_, *owed);
     }
 }
 

@@ -9,8 +9,8 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 
+#include "calc/keytracker.h"
 #include "calc/windowsystem.h"
 #include "state/calculatorstate.h"
 
@@ -45,27 +45,18 @@ class KeyFlow {
     // X11 backend guesses it from timestamps (a release and a press of one
     // key in the same millisecond); where the X server reports repeats
     // itself as presses of a key still down, the guess is ignored.
-    void trustRepeatFlag(bool on) { trustRepeatFlag_ = on; }
+    void trustRepeatFlag(bool on) {
+        keys_.setRepeatFlag(on ? KeyTracker::RepeatFlag::Trusted : KeyTracker::RepeatFlag::Ignored);
+    }
 
   private:
-    enum class OnRelease { Nothing, Key, Shortcut };
-    struct Pressed {
-        std::uint32_t code = 0;  // virtual-key code, or the shortcut's command
-        OnRelease action = OnRelease::Nothing;
-    };
-
-    [[nodiscard]] std::uint32_t virtualKey(const QKeyEvent& event) const;
-    // A repeat of a held key, not a new press.
-    [[nodiscard]] bool isRepeat(const QKeyEvent& event) const;
-    // The shortcut the press gives, recorded for its release; false if none.
-    bool pressShortcut(const QKeyEvent& event);
+    // The press in the tracker's terms.
+    [[nodiscard]] KeyPress keyPress(const QKeyEvent& event) const;
 
     CalculatorState& s_;
     WindowSystem& ws_;
-    // Keys down now, by physical key, with what their release is to do.
-    std::unordered_map<std::uint64_t, Pressed> pressed_;
+    KeyTracker keys_{KeyTracker::RepeatFlag::Trusted};
     bool keyboardCodes_ = false;
-    bool trustRepeatFlag_ = true;
 };
 
 }  // namespace korvo::app

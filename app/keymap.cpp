@@ -8,16 +8,6 @@ namespace korvo::app {
 
 namespace {
 
-// Codes of keys that give no command but still reach the entry field's
-// release handling (its length limits run at every release).
-constexpr std::uint32_t kVkBack = 0x08;
-constexpr std::uint32_t kVkTab = 0x09;
-constexpr std::uint32_t kVkShift = 0x10;
-constexpr std::uint32_t kVkEscape = 0x1B;
-constexpr std::uint32_t kVkSpace = 0x20;
-constexpr std::uint32_t kVkDelete = 0x2E;
-constexpr std::uint32_t kVkF1 = 0x70;
-
 // X and Wayland key codes of the digit row, 1 to 9 and then 0; the same in
 // the evdev and the older XFree86 code sets.
 constexpr std::uint32_t kKeyCodeOfOne = 10;
@@ -50,7 +40,7 @@ std::uint32_t virtualKeyOf(int qtKey, bool keypad) {
         return static_cast<std::uint32_t>(qtKey);
     }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
-        return kVkF1 + static_cast<std::uint32_t>(qtKey - Qt::Key_F1);
+        return vk::kF1 + static_cast<std::uint32_t>(qtKey - Qt::Key_F1);
     }
     switch (qtKey) {
         case Qt::Key_Period:
@@ -75,18 +65,18 @@ std::uint32_t virtualKeyOf(int qtKey, bool keypad) {
         case Qt::Key_Control:
             return vk::kControl;
         case Qt::Key_Shift:
-            return kVkShift;
+            return vk::kShift;
         case Qt::Key_Backspace:
-            return kVkBack;
+            return vk::kBack;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return kVkTab;
+            return vk::kTab;
         case Qt::Key_Escape:
-            return kVkEscape;
+            return vk::kEscape;
         case Qt::Key_Space:
-            return kVkSpace;
+            return vk::kSpace;
         case Qt::Key_Delete:
-            return kVkDelete;
+            return vk::kDelete;
         default:
             return 0;  // "!", "@", "(" and the like: no key of the calculator
     }

@@ -8,15 +8,9 @@
 #include "app/picturekey.h"
 #include "app/resources.h"
 #include "app/shortcuthint.h"
+#include "calc/windowlayout.h"
 
 namespace korvo::app {
-
-namespace {
-
-constexpr int kFaceWidth = 16;
-constexpr int kFaceHeight = 15;
-
-}  // namespace
 
 KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
     const QImage faces = resourcePixmap(keypadBitmap(row).data(), "BMP").toImage();
@@ -28,9 +22,11 @@ KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
         const QString name = QString::fromLatin1(k.name);
         button->setAccessibleName(name);
         describeShortcut(button, name, k.commandId);
-        button->setIcon(crispFace(faces.copy(kFaceWidth * k.column, 0, kFaceWidth, kFaceHeight)));
-        button->setIconSize(QSize(kFaceWidth, kFaceHeight));
-        button->setGeometry(kKeyPitch * k.column, kKeyTop, kKeyWidth, kKeyHeight);
+        button->setIcon(
+            crispFace(faces.copy(kKeyFaceWidth * k.column, 0, kKeyFaceWidth, kKeyFaceHeight)));
+        button->setIconSize(QSize(kKeyFaceWidth, kKeyFaceHeight));
+        const LayoutRect at = keypadKeyRect(k.column);
+        button->setGeometry(at.x, at.y, at.width, at.height);
         // A click leaves the keyboard focus where it was.
         button->setFocusPolicy(Qt::NoFocus);
         const std::uint32_t id = k.commandId;

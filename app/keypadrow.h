@@ -12,12 +12,6 @@ class QToolButton;
 
 namespace korvo::app {
 
-// Inside a row: keys of 23 x 22 pixels, one every 31 pixels.
-inline constexpr int kKeyWidth = 23;
-inline constexpr int kKeyHeight = 22;
-inline constexpr int kKeyPitch = 31;
-inline constexpr int kKeyTop = 1;
-
 class KeypadRow : public QWidget {
   public:
     KeypadRow(QWidget* parent, int row);

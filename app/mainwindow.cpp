@@ -31,6 +31,7 @@
 #include "calc/commandids.h"
 #include "calc/dispatcher.h"
 #include "calc/windowcommands.h"
+#include "calc/windowlayout.h"
 
 namespace korvo::app {
 

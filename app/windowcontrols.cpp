@@ -13,20 +13,15 @@
 #include "app/entryfield.h"
 #include "app/keypadrow.h"
 #include "app/readoutpanel.h"
+#include "calc/commandids.h"
+#include "calc/windowlayout.h"
 
 namespace korvo::app {
 
 namespace {
 
-struct Place {
-    int x;
-    int y;
-    int width;
-    int height;
-};
-
 template <typename Control>
-Control* place(Control* control, Place p, const QFont* font) {
+Control* place(Control* control, LayoutRect p, const QFont* font) {
     control->setGeometry(p.x, p.y, p.width, p.height);
     if (font != nullptr) {
         control->setFont(*font);
@@ -38,9 +33,10 @@ Control* place(Control* control, Place p, const QFont* font) {
 // hand it back to the main window through their commands, so they never
 // take it. Nothing is a tab stop.
 template <typename Button>
-Button* labelled(QWidget* area, const char* text, Place p, const QFont& font,
-                 Qt::FocusPolicy focus) {
-    auto* button = place(new Button(QString::fromLatin1(text), area), p, &font);
+Button* labelled(QWidget* area, std::uint32_t id, const QFont& font, Qt::FocusPolicy focus) {
+    const WindowControl& control = windowControl(id);
+    const QString text = QString::fromLatin1(control.label.data(), control.label.size());
+    auto* button = place(new Button(text, area), control.rect, &font);
     button->setFocusPolicy(focus);
     return button;
 }
@@ -70,14 +66,14 @@ class ArrowKeysIgnored : public QObject {
 };
 
 template <typename Button>
-Button* switchButton(QWidget* area, const char* text, Place p, const QFont& font, QObject* arrows) {
-    auto* button = labelled<Button>(area, text, p, font, Qt::ClickFocus);
+Button* switchButton(QWidget* area, std::uint32_t id, const QFont& font, QObject* arrows) {
+    auto* button = labelled<Button>(area, id, font, Qt::ClickFocus);
     button->installEventFilter(arrows);
     return button;
 }
 
-QLineEdit* indicator(QWidget* area, Place p) {
-    auto* box = place(new QLineEdit(area), p, nullptr);
+QLineEdit* indicator(QWidget* area, std::uint32_t id) {
+    auto* box = place(new QLineEdit(area), windowControl(id).rect, nullptr);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
     box->setFocusPolicy(Qt::NoFocus);
@@ -86,8 +82,8 @@ QLineEdit* indicator(QWidget* area, Place p) {
     return box;
 }
 
-QGroupBox* frame(QWidget* area, Place p) {
-    auto* box = place(new QGroupBox(area), p, nullptr);
+QGroupBox* frame(QWidget* area, std::uint32_t id) {
+    auto* box = place(new QGroupBox(area), windowControl(id).rect, nullptr);
     box->setFocusPolicy(Qt::NoFocus);
     // Clicks pass through a frame to the buttons it overlaps.
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -108,24 +104,23 @@ WindowControls createControls(QWidget* area) {
     const QFont font = controlFont();
     auto* arrows = new ArrowKeysIgnored(area);
     WindowControls c;
-    c.floatingPoint =
-        switchButton<QCheckBox>(area, "Floating Point", {4, 4, 130, 12}, font, arrows);
-    c.entry = place(new EntryField(area), {135, 0, 315, 22}, nullptr);
+    c.floatingPoint = switchButton<QCheckBox>(area, cmd::kFloatingPoint, font, arrows);
+    c.entry = place(new EntryField(area), windowControl(controlid::kEntryField).rect, nullptr);
     c.entry->setFocusPolicy(Qt::ClickFocus);
-    c.arc = switchButton<QCheckBox>(area, "Arc", {182, 32, 40, 12}, font, arrows);
-    c.memoryIndicator = indicator(area, {239, 26, 25, 21});
-    c.backSpace = labelled<QPushButton>(area, "Back Space", {271, 26, 80, 20}, font, Qt::NoFocus);
-    c.operatorIndicator = indicator(area, {363, 26, 25, 21});
-    c.clearEntry = labelled<QPushButton>(area, "CE", {399, 26, 20, 20}, font, Qt::NoFocus);
-    c.clearAll = labelled<QPushButton>(area, "C", {429, 26, 20, 20}, font, Qt::NoFocus);
-    c.angleFrame = frame(area, {178, 43, 85, 28});
-    c.baseFrame = frame(area, {271, 43, 178, 28});
-    c.degrees = switchButton<QCheckBox>(area, "Deg", {182, 55, 39, 12}, font, arrows);
-    c.radians = switchButton<QCheckBox>(area, "Rad", {222, 55, 39, 12}, font, arrows);
-    c.decimal = switchButton<QRadioButton>(area, "Dec", {275, 55, 40, 12}, font, arrows);
-    c.hexadecimal = switchButton<QRadioButton>(area, "Hex", {318, 55, 40, 12}, font, arrows);
-    c.octal = switchButton<QRadioButton>(area, "Oct", {361, 55, 40, 12}, font, arrows);
-    c.binary = switchButton<QRadioButton>(area, "Bin", {404, 55, 40, 12}, font, arrows);
+    c.arc = switchButton<QCheckBox>(area, cmd::kArc, font, arrows);
+    c.memoryIndicator = indicator(area, controlid::kMemoryIndicator);
+    c.backSpace = labelled<QPushButton>(area, cmd::kBackSpace, font, Qt::NoFocus);
+    c.operatorIndicator = indicator(area, controlid::kOperatorIndicator);
+    c.clearEntry = labelled<QPushButton>(area, cmd::kClearEntry, font, Qt::NoFocus);
+    c.clearAll = labelled<QPushButton>(area, cmd::kClearAll, font, Qt::NoFocus);
+    c.angleFrame = frame(area, controlid::kAngleFrame);
+    c.baseFrame = frame(area, controlid::kBaseFrame);
+    c.degrees = switchButton<QCheckBox>(area, cmd::kDegrees, font, arrows);
+    c.radians = switchButton<QCheckBox>(area, cmd::kRadians, font, arrows);
+    c.decimal = switchButton<QRadioButton>(area, cmd::kDecimal, font, arrows);
+    c.hexadecimal = switchButton<QRadioButton>(area, cmd::kHexadecimal, font, arrows);
+    c.octal = switchButton<QRadioButton>(area, cmd::kOctal, font, arrows);
+    c.binary = switchButton<QRadioButton>(area, cmd::kBinary, font, arrows);
     // Deg and Rad are one choice: a click on the one in force keeps it.
     setAccessibleRole(c.degrees, QAccessible::RadioButton);
     setAccessibleRole(c.radians, QAccessible::RadioButton);
@@ -137,10 +132,10 @@ WindowControls createControls(QWidget* area) {
 
     for (int row = 0; row < kKeypadRows; ++row) {
         c.keypad.at(static_cast<std::size_t>(row)) =
-            place(new KeypadRow(area, row), {178, 74 + 29 * row, 272, 24}, nullptr);
+            place(new KeypadRow(area, row), keypadRowRect(row), nullptr);
     }
 
-    c.readout = place(new ReadoutPanel(area), {4, 18, 161, 196}, nullptr);
+    c.readout = place(new ReadoutPanel(area), kReadoutPanel.rect, nullptr);
     c.readout->setFocusPolicy(Qt::NoFocus);
     return c;
 }

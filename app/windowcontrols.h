@@ -39,10 +39,6 @@ struct WindowControls {
     ReadoutPanel* readout = nullptr;
 };
 
-// The client area below the menu bar.
-inline constexpr int kClientWidth = 454;
-inline constexpr int kClientHeight = 219;
-
 // Creates every control inside `area` in the window's fixed order, with
 // "Deg" and "Dec" checked.
 WindowControls createControls(QWidget* area);

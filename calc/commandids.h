@@ -63,9 +63,16 @@ inline constexpr std::uint32_t kAbout = 6027;
 
 namespace korvo::vk {
 
-// Windows virtual-key codes; every front end translates its keys to these.
+// Windows virtual-key codes, which name keys, not the characters they type;
+// every front end translates its keys to these.
+inline constexpr std::uint32_t kBack = 0x08;
+inline constexpr std::uint32_t kTab = 0x09;
 inline constexpr std::uint32_t kReturn = 0x0D;
+inline constexpr std::uint32_t kShift = 0x10;
 inline constexpr std::uint32_t kControl = 0x11;
+inline constexpr std::uint32_t kEscape = 0x1B;
+inline constexpr std::uint32_t kSpace = 0x20;
+inline constexpr std::uint32_t kDelete = 0x2E;
 inline constexpr std::uint32_t k0 = 0x30;
 inline constexpr std::uint32_t k9 = 0x39;
 inline constexpr std::uint32_t kA = 0x41;
@@ -77,6 +84,14 @@ inline constexpr std::uint32_t kAdd = 0x6B;
 inline constexpr std::uint32_t kSubtract = 0x6D;
 inline constexpr std::uint32_t kDecimal = 0x6E;
 inline constexpr std::uint32_t kDivide = 0x6F;
+inline constexpr std::uint32_t kF1 = 0x70;
+inline constexpr std::uint32_t kF2 = 0x71;
+inline constexpr std::uint32_t kF3 = 0x72;
+inline constexpr std::uint32_t kF5 = 0x74;
+inline constexpr std::uint32_t kF6 = 0x75;
+inline constexpr std::uint32_t kF7 = 0x76;
+inline constexpr std::uint32_t kF8 = 0x77;
+inline constexpr std::uint32_t kF9 = 0x78;
 inline constexpr std::uint32_t kOem1 = 0xBA;     // ";" on a US layout
 inline constexpr std::uint32_t kOemPlus = 0xBB;  // "="
 inline constexpr std::uint32_t kOemMinus = 0xBD;

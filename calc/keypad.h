@@ -23,7 +23,11 @@ inline constexpr std::size_t kKeyCount = 45;
 // Row by row, left to right.
 const std::array<KeypadKey, kKeyCount>& keypadKeys();
 
-// The resource path of a row's bitmap (nine 16 x 15 faces side by side).
+// The size of a key's face: a row's bitmap holds its nine faces side by side.
+inline constexpr int kKeyFaceWidth = 16;
+inline constexpr int kKeyFaceHeight = 15;
+
+// The resource path of a row's bitmap.
 std::string_view keypadBitmap(int row);
 
 }  // namespace korvo

@@ -8,22 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "calc/commandids.h"
 #include "calc/windowsystem.h"
 #include "state/calculatorstate.h"
 
 namespace korvo {
-
-namespace vk {
-inline constexpr std::uint32_t kEscape = 0x1B;
-inline constexpr std::uint32_t kDelete = 0x2E;
-inline constexpr std::uint32_t kF2 = 0x71;
-inline constexpr std::uint32_t kF3 = 0x72;
-inline constexpr std::uint32_t kF5 = 0x74;
-inline constexpr std::uint32_t kF6 = 0x75;
-inline constexpr std::uint32_t kF7 = 0x76;
-inline constexpr std::uint32_t kF8 = 0x77;
-inline constexpr std::uint32_t kF9 = 0x78;
-}  // namespace vk
 
 namespace cmd {
 // F2: a click on whichever of "Deg" and "Rad" is not in force.

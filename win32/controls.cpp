@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
+#include <string>
 #include <string_view>
 
-#include "calc/commandids.h"
+#include "calc/windowlayout.h"
 #include "win32/childwindows.h"
 #include "win32/dpi.h"
 #include "win32/entryfieldproc.h"
@@ -17,70 +17,35 @@
 namespace korvo::win32 {
 namespace {
 
-struct ControlLayout {
+// Each kind's class and styles, in the order of ControlKind. A frame never
+// paints over the controls it overlaps.
+struct KindStyle {
     const char* className;
-    const char* text;
     DWORD style;  // besides WS_CHILD and WS_VISIBLE
     DWORD exStyle;
-    int x;
-    int y;
-    int width;
-    int height;
-    std::uint32_t id;
-    bool labelled;  // takes the control font; the others keep the system font
 };
-
-constexpr std::uint32_t kEntryFieldId = 44;
-constexpr std::uint32_t kMemoryIndicatorId = 88;
-constexpr std::uint32_t kOperatorIndicatorId = 89;
-constexpr std::uint32_t kAngleFrameId = 14;
-constexpr std::uint32_t kBaseFrameId = 15;
-constexpr std::uint32_t kReadoutPanelId = 55;
-
-constexpr DWORD kEditBox = WS_BORDER | ES_AUTOHSCROLL | ES_RIGHT;
-constexpr DWORD kIndicator = WS_BORDER | ES_READONLY | ES_CENTER;
-// A frame never paints over the controls it overlaps.
-constexpr DWORD kFrame = BS_GROUPBOX | WS_CLIPSIBLINGS;
-
-// Controls 1 to 16, in creation order. No tab stops and no groups: "Dec" to
-// "Bin" are the only auto radio buttons, so they form one group by
-// themselves. The check boxes and radio buttons reach a pixel above and two
-// below their 12-pixel row, so that no descender of a label is cut.
-constexpr std::array<ControlLayout, kControlCount> kControls{{
-    {"BUTTON", "Floating Point", BS_AUTOCHECKBOX, 0, 4, 3, 130, 15, cmd::kFloatingPoint, true},
-    {"EDIT", nullptr, kEditBox, WS_EX_CLIENTEDGE, 135, 0, 315, 22, kEntryFieldId, false},
-    {"BUTTON", "Arc", BS_AUTOCHECKBOX, 0, 182, 31, 40, 15, cmd::kArc, true},
-    {"EDIT", nullptr, kIndicator, WS_EX_CLIENTEDGE, 239, 26, 25, 21, kMemoryIndicatorId, false},
-    {"BUTTON", "Back Space", BS_PUSHBUTTON, 0, 271, 26, 80, 20, cmd::kBackSpace, true},
-    {"EDIT", nullptr, kIndicator, WS_EX_CLIENTEDGE, 363, 26, 25, 21, kOperatorIndicatorId, false},
-    {"BUTTON", "CE", BS_PUSHBUTTON, 0, 399, 26, 20, 20, cmd::kClearEntry, true},
-    {"BUTTON", "C", BS_PUSHBUTTON, 0, 429, 26, 20, 20, cmd::kClearAll, true},
-    // Rad stands clear of Deg's text, and its own text clear of the frame.
-    {"BUTTON", nullptr, kFrame, 0, 178, 43, 90, 28, kAngleFrameId, false},
-    {"BUTTON", nullptr, kFrame, 0, 271, 43, 178, 28, kBaseFrameId, false},
-    {"BUTTON", "Deg", BS_AUTOCHECKBOX, 0, 182, 54, 40, 15, cmd::kDegrees, true},
-    {"BUTTON", "Rad", BS_AUTOCHECKBOX, 0, 225, 54, 40, 15, cmd::kRadians, true},
-    {"BUTTON", "Dec", BS_AUTORADIOBUTTON, 0, 275, 54, 40, 15, cmd::kDecimal, true},
-    {"BUTTON", "Hex", BS_AUTORADIOBUTTON, 0, 318, 54, 40, 15, cmd::kHexadecimal, true},
-    {"BUTTON", "Oct", BS_AUTORADIOBUTTON, 0, 361, 54, 40, 15, cmd::kOctal, true},
-    {"BUTTON", "Bin", BS_AUTORADIOBUTTON, 0, 404, 54, 40, 15, cmd::kBinary, true},
+constexpr std::array<KindStyle, 6> kKinds{{
+    {"BUTTON", BS_AUTOCHECKBOX, 0},
+    {"BUTTON", BS_AUTORADIOBUTTON, 0},
+    {"BUTTON", BS_PUSHBUTTON, 0},
+    {"EDIT", WS_BORDER | ES_AUTOHSCROLL | ES_RIGHT, WS_EX_CLIENTEDGE},
+    {"EDIT", WS_BORDER | ES_READONLY | ES_CENTER, WS_EX_CLIENTEDGE},
+    {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0},
 }};
 
-// The readout panel, at the window's left.
-constexpr ControlLayout kReadoutPanel{
-    "BUTTON",        nullptr, kFrame, 0, 4, 18, kReadoutClientWidth, kReadoutClientHeight,
-    kReadoutPanelId, false};
-
-HWND createControl(const Shell& shell, HWND mainWindow, const ControlLayout& layout) {
-    return CreateWindowExA(layout.exStyle, layout.className, layout.text,
-                           WS_CHILD | WS_VISIBLE | layout.style, 0, 0, 0, 0, mainWindow,
-                           childId(static_cast<int>(layout.id)), shell.appInstance, nullptr);
+// No tab stops and no groups: "Dec" to "Bin" are the only auto radio
+// buttons, so they form one group by themselves.
+HWND createControl(const Shell& shell, HWND mainWindow, const WindowControl& control) {
+    const KindStyle& kind = kKinds.at(static_cast<std::size_t>(control.kind));
+    const std::string label(control.label);
+    return CreateWindowExA(kind.exStyle, kind.className, label.empty() ? nullptr : label.c_str(),
+                           WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, mainWindow,
+                           childId(static_cast<int>(control.id)), shell.appInstance, nullptr);
 }
 
-void place(HWND control, const ControlLayout& layout, int dpi) {
-    SetWindowPos(control, nullptr, scaled(layout.x, dpi), scaled(layout.y, dpi),
-                 scaled(layout.width, dpi), scaled(layout.height, dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+void place(HWND control, const LayoutRect& rect, int dpi) {
+    SetWindowPos(control, nullptr, scaled(rect.x, dpi), scaled(rect.y, dpi),
+                 scaled(rect.width, dpi), scaled(rect.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HFONT createControlFont(int dpi) {
@@ -117,8 +82,8 @@ void setFont(HWND control, HFONT font) {
 void createControls(Shell& shell, HWND mainWindow) {
     shell.panelColour = GetSysColor(COLOR_MENU);
 
-    // Where each control's handle is kept, in the order of kControls.
-    const std::array<HWND*, kControls.size()> kept{
+    // Where each control's handle is kept, in the order of windowControls().
+    const std::array<HWND*, kWindowControlCount> kept{
         &shell.floatCheckBox,
         &shell.entryField,
         &shell.arcCheckBox,
@@ -136,14 +101,13 @@ void createControls(Shell& shell, HWND mainWindow) {
         &shell.modeRadios[kOct],
         &shell.modeRadios[kBin],
     };
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const ControlLayout& layout = kControls.at(i);
-        HWND control = createControl(shell, mainWindow, layout);
+    for (std::size_t i = 0; i < kWindowControlCount; ++i) {
+        HWND control = createControl(shell, mainWindow, windowControls().at(i));
         shell.controls.at(i) = control;
         if (kept.at(i) != nullptr) {
             *kept.at(i) = control;
         }
-        if (layout.id == kEntryFieldId) {
+        if (windowControls().at(i).id == controlid::kEntryField) {
             shell.entryFieldBaseProc = subclassWindow(control, &entryFieldProc);
         }
     }
@@ -166,18 +130,18 @@ void placeControls(Shell& shell) {
     HFONT oldSystemFont = shell.systemFont;
     shell.controlFont = createControlFont(dpi);
     shell.systemFont = createSystemFont(dpi);
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const ControlLayout& layout = kControls.at(i);
+    for (std::size_t i = 0; i < kWindowControlCount; ++i) {
+        const WindowControl& layout = windowControls().at(i);
         HWND control = shell.controls.at(i);
-        place(control, layout, dpi);
+        place(control, windowsRect(layout), dpi);
         // Labelled controls take the control font; the others the system font.
-        if (layout.labelled) {
+        if (!layout.label.empty()) {
             setFont(control, shell.controlFont);
         } else if (shell.systemFont != nullptr || oldSystemFont != nullptr) {
             setFont(control, shell.systemFont);
         }
     }
-    place(shell.readoutPanel, kReadoutPanel, dpi);
+    place(shell.readoutPanel, kReadoutPanel.rect, dpi);
     placeKeypad(shell);
     // Only now that no control uses them any more.
     for (HFONT old : {oldControlFont, oldSystemFont}) {

@@ -14,10 +14,6 @@ void createControls(Shell& shell, HWND mainWindow);
 // Every control at its place and in its fonts for the shell's dpi.
 void placeControls(Shell& shell);
 
-// The client area every control is laid out in, at 96 dpi.
-inline constexpr int kClientWidth = 454;
-inline constexpr int kClientHeight = 219;
-
 // Sizes the main window's frame so that its client area is the layout's at
 // the shell's dpi.
 void fitMainWindow(const Shell& shell);

@@ -10,14 +10,6 @@
 namespace korvo::win32 {
 namespace {
 
-// Bit 30 of a character message's lParam: the key was already down, so the
-// character comes from auto-repeat.
-constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
-
-bool isDown(int key) {
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 LRESULT editControl(const Shell& sh, HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(sh.entryFieldBaseProc, field, message, wParam, lParam);
 }
@@ -30,7 +22,7 @@ LRESULT operatorCharacter(Shell& sh, HWND field, char character, LPARAM lParam) 
     const WPARAM key = character == '+' ? vk::kAdd : vk::kMultiply;
     const LRESULT result = editControl(sh, field, WM_KEYUP, key, lParam);
     if ((lParam & kRepeatBit) == 0) {
-        sh.owedReleases.settle(sh.lastKey, lParam);
+        settleKey(sh, sh.lastKey, lParam);
         entryCharacter(sh.calculator, sh.window, character);
     }
     return result;
@@ -77,7 +69,7 @@ LRESULT keyDown(Shell& sh, HWND field, WPARAM wParam, LPARAM lParam) {
     }
     // Typing over a selection starts afresh (not Ctrl alone, nor a
     // shortcut); the key then gives its command at its release as ever.
-    if (!sh.owedReleases.pressed(wParam, lParam)) {
+    if (!keyPressed(sh, wParam, lParam)) {
         entryKeyDown(sh.calculator, sh.window, static_cast<std::uint32_t>(wParam));
     }
     return editControlKey(wParam) ? editControl(sh, field, WM_KEYDOWN, wParam, lParam) : 0;
@@ -91,7 +83,7 @@ bool clipboardKeyDown(Shell& sh, WPARAM virtualKey, LPARAM keyData) {
     if (transfer == 0) {
         return false;
     }
-    sh.owedReleases.settle(virtualKey, keyData);
+    settleKey(sh, virtualKey, keyData);
     SendMessageA(sh.entryField, transfer, 0, 0);
     return true;
 }
@@ -109,7 +101,7 @@ LRESULT entryFieldCharacter(HWND field, WPARAM wParam, LPARAM lParam) {
     if (isDown(VK_SHIFT) && !isDown(VK_CONTROL) && std::isalnum(code) == 0 && code > ' ' &&
         (lParam & kRepeatBit) == 0) {
         Shell& sh = shell();
-        sh.owedReleases.settle(sh.lastKey, lParam);
+        settleKey(sh, sh.lastKey, lParam);
         shiftedCharacter(sh.calculator, sh.window, typed);
     }
     return 0;

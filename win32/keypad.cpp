@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "calc/keypad.h"
+#include "calc/windowlayout.h"
 #include "win32/childwindows.h"
 #include "win32/dpi.h"
 #include "win32/resourceids.h"
@@ -14,21 +15,9 @@
 namespace korvo::win32 {
 namespace {
 
-// At 96 dpi: rows every 29 pixels from y 74, keys of 23 x 22 every 31
-// pixels from x 178; the 16 x 15 face stands 3 pixels in from the key's
-// left and top edges.
-constexpr int kKeypadLeft = 178;
-constexpr int kKeypadTop = 74;
-constexpr int kRowPitch = 29;
-constexpr int kKeyPitch = 31;
-constexpr int kKeyLeft = 0;
-constexpr int kKeyTop = 2;
-constexpr int kKeyWidth = 23;
-constexpr int kKeyHeight = 22;
+// At 96 dpi, the face stands 3 pixels in from the key's left and top edges.
 constexpr int kFaceLeft = 3;
 constexpr int kFaceTop = 3;
-constexpr int kFaceWidth = 16;
-constexpr int kFaceHeight = 15;
 constexpr int kMarkInset = 2;
 
 constexpr std::array<int, kKeypadRows> kFaceBitmaps{
@@ -119,14 +108,16 @@ void createKeypad(Shell& shell, HWND mainWindow) {
 void placeKeypad(const Shell& shell) {
     for (std::size_t i = 0; i < keypadKeys().size(); ++i) {
         const KeypadKey& k = keypadKeys().at(i);
-        const int x = kKeypadLeft + kKeyPitch * k.column + kKeyLeft;
-        const int y = kKeypadTop + kRowPitch * k.row + kKeyTop;
+        const LayoutRect row = keypadRowRect(k.row);
+        const LayoutRect key = keypadKeyRect(k.column);
+        const int x = row.x + key.x;
+        const int y = row.y + key.y + kWindowsKeyDrop;
         const int dpi = shell.dpi;
         // Both corners scaled: neighbours never overlap nor drift apart.
         const int left = scaled(x, dpi);
         const int top = scaled(y, dpi);
-        SetWindowPos(shell.keys.at(i), nullptr, left, top, scaled(x + kKeyWidth, dpi) - left,
-                     scaled(y + kKeyHeight, dpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(shell.keys.at(i), nullptr, left, top, scaled(x + key.width, dpi) - left,
+                     scaled(y + key.height, dpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -147,9 +138,9 @@ bool drawKey(const Shell& shell, const DRAWITEMSTRUCT& item) {
     HGDIOBJ previous = SelectObject(faces, shell.keyFaces.at(static_cast<std::size_t>(k->row)));
     SetStretchBltMode(dc, COLORONCOLOR);  // each face pixel a block, never a blend
     StretchBlt(dc, item.rcItem.left + scaled(kFaceLeft, dpi) + shift,
-               item.rcItem.top + scaled(kFaceTop, dpi) + shift, scaled(kFaceWidth, dpi),
-               scaled(kFaceHeight, dpi), faces, kFaceWidth * k->column, 0, kFaceWidth, kFaceHeight,
-               SRCCOPY);
+               item.rcItem.top + scaled(kFaceTop, dpi) + shift, scaled(kKeyFaceWidth, dpi),
+               scaled(kKeyFaceHeight, dpi), faces, kKeyFaceWidth * k->column, 0, kKeyFaceWidth,
+               kKeyFaceHeight, SRCCOPY);
     SelectObject(faces, previous);
     DeleteDC(faces);
 

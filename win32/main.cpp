@@ -81,7 +81,6 @@ void createMainWindow(Shell& sh) {
 // Ctrl+C with nothing selected copies the whole entry. The Edit menu's Copy
 // stays greyed then, so its accelerator would drop the key.
 bool copiesWholeEntry(Shell& sh, const MSG& message) {
-    const auto isDown = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
     if (message.message != WM_KEYDOWN || message.wParam != 'C' || !isDown(VK_CONTROL) ||
         isDown(VK_MENU)) {
         return false;

@@ -114,7 +114,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             }
             // The key's release then reaches the entry field, which turns it
             // into the key's command.
-            sh.owedReleases.pressed(wParam, lParam);
+            keyPressed(sh, wParam, lParam);
             mainWindowKeyDown(sh.window);
             return DefWindowProcA(window, message, wParam, lParam);
         case WM_CHAR:

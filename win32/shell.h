@@ -9,8 +9,9 @@
 #include <cstddef>
 
 #include "calc/keypad.h"
+#include "calc/keytracker.h"
+#include "calc/windowlayout.h"
 #include "state/calculatorstate.h"
-#include "win32/keyrelease.h"
 #include "win32/win32window.h"
 
 namespace korvo::win32 {
@@ -18,8 +19,6 @@ namespace korvo::win32 {
 // The mode switches in the order of `modeRadios`.
 enum ModeRadio : std::size_t { kDeg, kRad, kDec, kHex, kOct, kBin, kModeRadioCount };
 
-// The main window's controls besides the keypad and the readout panel.
-inline constexpr std::size_t kControlCount = 16;
 // The readout's number lines: Dec, Hex, Oct and the binary block.
 inline constexpr std::size_t kReadoutLineCount = 4;
 
@@ -36,7 +35,7 @@ struct Shell {
     COLORREF panelColour = 0;
     HFONT controlFont = nullptr;
     HFONT systemFont = nullptr;  // none where the system's own font has the size
-    std::array<HWND, kControlCount> controls{};
+    std::array<HWND, kWindowControlCount> controls{};  // in the order of windowControls()
     HWND floatCheckBox = nullptr;
     HWND arcCheckBox = nullptr;
     HWND entryField = nullptr;
@@ -65,7 +64,9 @@ struct Shell {
     // The last key that went down: its character, if it brings one,
     // belongs to that key.
     WPARAM lastKey = 0;
-    OwedReleases owedReleases;
+    // Windows flags a press as a repeat while it counts the key as down,
+    // which can outlast the key's release.
+    KeyTracker keyTracker{KeyTracker::RepeatFlag::Confirmed};
 
     CalculatorState calculator;
     Win32Window window{*this};

@@ -2,15 +2,12 @@
 
 #include <vector>
 
+#include "win32/keyrelease.h"
 #include "win32/readoutlines.h"
 #include "win32/shell.h"
 
 namespace korvo::win32 {
 namespace {
-
-bool isDown(int key) {
-    return (GetKeyState(key) & 0x8000) != 0;
-}
 
 std::vector<HWND> stops(const Shell& sh) {
     std::vector<HWND> ring{sh.floatCheckBox,   sh.entryField,       sh.arcCheckBox,
