@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QRadioButton>
 #include <algorithm>
+#include <utility>
 
 #include "app/entryfield.h"
 #include "app/messagebox.h"
@@ -113,8 +114,8 @@ void QtWindowSystem::setChecked(Switch which, bool checked) {
     button->setAutoExclusive(exclusive);
 }
 
-void QtWindowSystem::showReadout(const ReadoutPicture& picture) {
-    c_.readout->setPicture(picture);
+void QtWindowSystem::showReadout(ReadoutPicture picture) {
+    c_.readout->setPicture(std::move(picture));
 }
 
 void QtWindowSystem::cutSelectionToClipboard() {

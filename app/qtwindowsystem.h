@@ -27,7 +27,7 @@ class QtWindowSystem : public WindowSystem {
     void messageBox(std::string_view text, std::string_view caption, MessageKind kind) override;
     [[nodiscard]] bool isChecked(Switch which) const override;
     void setChecked(Switch which, bool checked) override;
-    void showReadout(const ReadoutPicture& picture) override;
+    void showReadout(ReadoutPicture picture) override;
     void cutSelectionToClipboard() override;
     void copySelectionToClipboard() override;
     [[nodiscard]] std::string clipboardText() const override;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/contrast.h"
 #include "readout/binarylines.h"
@@ -98,14 +99,14 @@ ReadoutPanel::ReadoutPanel(QWidget* parent) : QGroupBox(parent) {
     }
 }
 
-void ReadoutPanel::setPicture(const ReadoutPicture& picture) {
+void ReadoutPanel::setPicture(ReadoutPicture picture) {
     if (!numberFont_ || picture_->font != picture.font) {
         numberFont_ = numberFont(picture.font);
     }
     if (!labelFont_) {
         labelFont_ = labelFont();
     }
-    picture_ = picture;
+    picture_ = std::move(picture);
     describeLines();
     update();
 }

@@ -19,7 +19,7 @@ class ReadoutPanel : public QGroupBox {
     // The panel is painted in the colour of menus.
     explicit ReadoutPanel(QWidget* parent);
 
-    void setPicture(const ReadoutPicture& picture);
+    void setPicture(ReadoutPicture picture);
     [[nodiscard]] const std::optional<ReadoutPicture>& picture() const { return picture_; }
     // The four lines as texts to read and copy: Dec, Hex, Oct, Bin.
     [[nodiscard]] const std::array<ReadOnlyText*, 4>& lines() const { return values_; }

@@ -9,7 +9,7 @@ namespace {
 void parseAndFormat32DecimalDigits(benchmark::State& state) {
     for (auto _ : state) {
         const korvo::LimbNumber n = korvo::parseNumber("12345678901234567890123456789012", 10);
-        benchmark::DoNotOptimize(korvo::formatNumber(n, 10).whole.data());
+        benchmark::DoNotOptimize(korvo::numberText(n, 10).data());
     }
 }
 BENCHMARK(parseAndFormat32DecimalDigits);
@@ -18,7 +18,7 @@ void formatFull128BitsInBinary(benchmark::State& state) {
     korvo::LimbNumber n;
     n.integer = {~0ULL, ~0ULL};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(korvo::formatNumber(n, 2).whole.data());
+        benchmark::DoNotOptimize(korvo::numberText(n, 2).data());
     }
 }
 BENCHMARK(formatFull128BitsInBinary);

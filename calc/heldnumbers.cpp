@@ -26,7 +26,7 @@ bool rewriteHeld(const CalculatorState& s, std::uint32_t fromRadix, LimbNumber& 
     if (!digits) {
         return false;
     }
-    const std::string text = formatNumber(*digits, s.radix).whole;
+    const std::string text = numberText(*digits, s.radix);
     number = parseNumber(text, s.radix);
     real = parseReal(text, s.radix);
     return true;

@@ -41,7 +41,7 @@ MemoryOperand memoryOperand(CalculatorState& s) {
         return {s.limbResult, s.realValue};
     }
     if (s.floatMode == 0) {
-        return {s.firstOperand, parseReal(formatNumber(s.firstOperand, s.radix).whole, s.radix)};
+        return {s.firstOperand, parseReal(numberText(s.firstOperand, s.radix), s.radix)};
     }
     // A floating-point chain's running result lives in firstReal: the limb
     // side holds its shown digits.

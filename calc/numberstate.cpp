@@ -13,7 +13,7 @@ void readLimbs(CalculatorState& s, std::string_view text) {
 }
 
 void writeLimbs(CalculatorState& s) {
-    s.entryText = formatNumber(s.limbResult, s.radix).whole;
+    s.entryText = numberText(s.limbResult, s.radix);
 }
 
 void readReal(CalculatorState& s, std::string_view text) {

@@ -40,9 +40,8 @@ bool powerOrHypotenuseWaits(const CalculatorState& s) {
 // reals, see the same first operand as the limbs.
 void takeCurrentNumber(CalculatorState& s) {
     s.firstOperand = s.limbResult;
-    s.firstReal = s.floatMode == 1
-                      ? s.realValue
-                      : parseReal(formatNumber(s.firstOperand, s.radix).whole, s.radix);
+    s.firstReal =
+        s.floatMode == 1 ? s.realValue : parseReal(numberText(s.firstOperand, s.radix), s.radix);
 }
 
 // The shown entry as the result step parses it; the out-of-range message

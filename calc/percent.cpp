@@ -24,7 +24,7 @@ LimbNumber multiplied(const LimbNumber& a, const LimbNumber& b, std::uint32_t ra
                       Digits digits) {
     const LimbOutcome product = operateOnLimbs(PendingOperation::Multiply, a, b, radix);
     const std::string text =
-        digits == Digits::AsShown ? product.text : formatNumber(product.number, radix).whole;
+        digits == Digits::AsShown ? product.text : numberText(product.number, radix);
     return parseNumber(text, radix);
 }
 
@@ -55,7 +55,7 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
         // floating-point mode only when none had been taken).
         if (s.floatMode == 0) {
             s.firstOperand = product;
-            s.firstReal = parseReal(formatNumber(product, s.radix).whole, s.radix);
+            s.firstReal = parseReal(numberText(product, s.radix), s.radix);
         } else if (!wasTaken) {
             s.firstOperand = product;
             s.firstReal = s.realValue;
@@ -64,11 +64,11 @@ void percentKey(CalculatorState& s, WindowSystem& ws) {
     }
 
     // The percentage is the current number on both sides and on the readout.
-    const NumberTexts shown = formatNumber(percentage, s.radix);
+    const std::string shown = numberText(percentage, s.radix);
     s.limbResult = percentage;
-    s.realValue = parseReal(shown.whole, s.radix);
+    s.realValue = parseReal(shown, s.radix);
     writeReal(s, s.realValue, RealText::Echo);
-    s.entryText = shown.whole;
+    s.entryText = shown;
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);
     repaintReadout(s, ws);

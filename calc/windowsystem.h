@@ -53,7 +53,7 @@ class WindowSystem {
     [[nodiscard]] virtual bool isChecked(Switch which) const = 0;
     virtual void setChecked(Switch which, bool checked) = 0;
     // The readout panel shows exactly the last picture given here.
-    virtual void showReadout(const ReadoutPicture& picture) = 0;
+    virtual void showReadout(ReadoutPicture picture) = 0;
     // The entry field's clipboard transfers, as its edit control does them.
     virtual void cutSelectionToClipboard() = 0;
     virtual void copySelectionToClipboard() = 0;

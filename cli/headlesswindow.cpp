@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace korvo {
 
@@ -40,8 +41,8 @@ void HeadlessWindow::messageBox(std::string_view text, std::string_view caption,
     }
 }
 
-void HeadlessWindow::showReadout(const ReadoutPicture& picture) {
-    picture_ = picture;
+void HeadlessWindow::showReadout(ReadoutPicture picture) {
+    picture_ = std::move(picture);
     painted_ = true;
 }
 

@@ -31,7 +31,7 @@ class HeadlessWindow : public WindowSystem {
         return found != checks_.end() && found->second;
     }
     void setChecked(Switch which, bool checked) override { checks_[which] = checked; }
-    void showReadout(const ReadoutPicture& picture) override;
+    void showReadout(ReadoutPicture picture) override;
     void cutSelectionToClipboard() override;
     void copySelectionToClipboard() override;
     [[nodiscard]] std::string clipboardText() const override { return clipboard_; }

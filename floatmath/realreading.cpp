@@ -4,6 +4,7 @@
 // rounding.
 #include "floatmath/realreading.h"
 
+#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -30,13 +31,33 @@ std::optional<Real80> nearestReal(std::string_view digits, std::uint32_t fractio
         return std::nullopt;
     }
     std::string text;
+    std::uint64_t small = 0;  // the digits' integer while it fits 64 bits
+    bool fits = true;
     for (const char d : digits) {
-        if (static_cast<unsigned char>(d) >= radix) {
+        const auto digit = static_cast<unsigned char>(d);
+        if (digit >= radix) {
             return std::nullopt;
         }
-        text += digitCharacter(static_cast<unsigned char>(d));
+        text += digitCharacter(digit);
+        fits = fits && small <= (~std::uint64_t{0} - digit) / radix;
+        small = small * radix + digit;
     }
     Real80 value;
+    // Up to 64 bits over a power of two is a real as it stands.
+    const std::uint32_t bitsPerDigit = std::has_single_bit(radix) ? std::countr_zero(radix) : 0;
+    if (fits && (fractionDigits == 0 || bitsPerDigit != 0)) {
+        if (small != 0) {
+            const int zeros = std::countl_zero(small);
+            value.significand = small << static_cast<std::uint32_t>(zeros);
+            value.signExponent = static_cast<std::uint16_t>(
+                kExponentBias + static_cast<std::int32_t>(kSignificandBits) - 1 - zeros -
+                static_cast<std::int32_t>(bitsPerDigit * fractionDigits));
+        }
+        if (negative) {
+            value.signExponent = static_cast<std::uint16_t>(value.signExponent | kSignBit);
+        }
+        return value;
+    }
     const WideInt numerator = WideInt::fromDigits(text, radix);
     if (!numerator.isZero()) {
         WideInt top = numerator;

@@ -54,7 +54,7 @@ std::string integerText(std::uint64_t magnitude, bool negative, std::uint32_t ra
     LimbNumber n;
     n.integer = U128::of(magnitude);
     n.negative = negative ? 1 : 0;
-    return formatNumber(n, radix).whole;
+    return numberText(n, radix);
 }
 
 // What the exact reading does not take (characters that are no digit of

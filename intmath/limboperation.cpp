@@ -23,7 +23,7 @@ constexpr std::uint64_t kOneLimb = std::uint64_t{1} << 32U;
 // The outcome of a result text: the number it reads as, and the text with
 // the trailing zeros of its fraction dropped.
 LimbOutcome shownOutcome(const LimbNumber& number, std::uint32_t radix) {
-    LimbOutcome out{true, number, formatNumber(number, radix).whole};
+    LimbOutcome out{true, number, numberText(number, radix)};
     trimExactFraction(out.text, std::min(out.text.find('.'), out.text.size()));
     return out;
 }
@@ -85,10 +85,10 @@ LimbOutcome signedSum(const LimbNumber& a, LimbNumber b, bool subtract, std::uin
         r.negative = 0;  // a zero result carries no sign
     }
     if (!r.fraction.isZero()) {
-        const std::string digits = formatNumber(LimbNumber{r.fraction, {}, 0, 0, 0}, radix).whole;
+        const std::string digits = numberText(LimbNumber{r.fraction, {}, 0, 0, 0}, radix);
         r.fracZeros = scale - std::min<std::uint32_t>(scale, digits.size());
     }
-    return {true, r, formatNumber(r, radix).whole};
+    return {true, r, numberText(r, radix)};
 }
 
 // The digits of a number with its point taken out, and how many stood after it.

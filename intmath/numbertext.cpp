@@ -5,6 +5,7 @@
 #include "intmath/numbertext.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,6 +16,8 @@ namespace korvo {
 namespace {
 
 constexpr std::uint32_t kMinusCode = '-';
+constexpr std::uint32_t kDecimal = 10;
+constexpr std::uint32_t kNineDigits = 1000000000;
 
 // A character's digit value as the reader classifies it: lower-case
 // letters, upper-case letters, the rest by its low bits. A minus that does
@@ -30,7 +33,26 @@ std::uint32_t characterValue(unsigned char c) {
 }
 
 // Appends the digits of `value`, least significant first (at least one).
+// The bases that are powers of two shift their digits out; decimal divides
+// nine digits off at a time.
 void appendDigits(U128 value, std::uint32_t radix, std::string& reversed) {
+    const int bits = std::has_single_bit(radix) ? std::countr_zero(radix) : 0;
+    if (bits != 0) {
+        do {
+            reversed.push_back(digitCharacter(value.low & (radix - 1)));
+            value = value.shiftedRight(static_cast<std::uint32_t>(bits));
+        } while (!value.isZero());
+        return;
+    }
+    if (radix == kDecimal) {
+        while (value >= U128::of(kNineDigits)) {
+            std::uint32_t chunk = value.divideBy(kNineDigits);
+            for (int i = 0; i < 9; ++i) {
+                reversed.push_back(digitCharacter(chunk % kDecimal));
+                chunk /= kDecimal;
+            }
+        }
+    }
     do {
         reversed.push_back(digitCharacter(value.divideBy(radix)));
     } while (!value.isZero());
@@ -55,33 +77,33 @@ LimbNumber parseNumber(std::string_view text, std::uint32_t radix) {
             zeroRun = false;
         }
     }
-    // The value: digits from the last character back, each weighted by the
-    // running power of the radix. A point turns what was read so far into
-    // the fraction and starts the integer part afresh.
+    // The value: the digits before the first point are the integer part,
+    // those up to a second point the fraction's digit integer, and every
+    // digit after the first point counts in the scale.
     const std::size_t first = r.negative == 1 ? 1 : 0;
-    U128 power = U128::of(1);
-    std::uint32_t digitCount = 0;
-    for (std::size_t i = text.size(); i-- > first;) {
+    std::uint32_t points = 0;
+    for (std::size_t i = first; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c == '.') {
-            r.fraction = r.integer;
-            r.fracDigits = digitCount;
-            r.integer = U128{};
-            power = U128::of(1);
+            ++points;
             continue;
         }
-        ++digitCount;
         const std::uint32_t value = c == '-' ? kMinusCode : characterValue(c);
-        r.integer = r.integer + power * U128::of(value);
-        power = power * U128::of(radix);
+        if (points == 0) {
+            r.integer = r.integer.timesPlus(radix, value);
+        } else {
+            ++r.fracDigits;
+            if (points == 1) {
+                r.fraction = r.fraction.timesPlus(radix, value);
+            }
+        }
     }
     return r;
 }
 
-NumberTexts formatNumber(const LimbNumber& number, std::uint32_t radix) {
+std::string numberText(const LimbNumber& number, std::uint32_t radix) {
     std::string reversed;
-    const bool hasFraction = !number.fraction.isZero();
-    if (hasFraction) {
+    if (!number.fraction.isZero()) {
         appendDigits(number.fraction, radix, reversed);
         reversed.append(number.fracZeros, '0');
         reversed.push_back('.');
@@ -90,8 +112,12 @@ NumberTexts formatNumber(const LimbNumber& number, std::uint32_t radix) {
     if (number.negative == 1) {
         reversed.push_back('-');
     }
+    return {reversed.rbegin(), reversed.rend()};
+}
+
+NumberTexts formatNumber(const LimbNumber& number, std::uint32_t radix) {
     NumberTexts out;
-    out.whole.assign(reversed.rbegin(), reversed.rend());
+    out.whole = numberText(number, radix);
     const std::size_t point = out.whole.find('.');
     out.integer = out.whole.substr(0, point);
     if (point != std::string::npos) {

@@ -26,6 +26,9 @@ void trimExactFraction(std::string& text, std::size_t start);
 // whole number's do.
 NumberTexts formatNumber(const LimbNumber& number, std::uint32_t radix);
 
+// The whole text of formatNumber alone.
+std::string numberText(const LimbNumber& number, std::uint32_t radix);
+
 // The limb number `text` stands for in `radix`. The whole text is read (a
 // 128-digit binary result comes back as it was shown), and every fraction
 // digit: a radix change writes as many as the value needs in the new base.

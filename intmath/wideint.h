@@ -38,6 +38,9 @@ class WideInt {
     [[nodiscard]] U128 low128() const;
 
   private:
+    // Words up to the highest one that is not zero.
+    [[nodiscard]] std::size_t usedWords() const;
+
     static constexpr std::size_t kWords = 24;    // 768 bits
     std::array<std::uint32_t, kWords> words_{};  // least significant first
 };

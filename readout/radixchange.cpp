@@ -1,7 +1,9 @@
 #include "readout/radixchange.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "intmath/numbertext.h"
 
@@ -9,16 +11,11 @@ namespace korvo {
 
 namespace {
 
-// `piece` read as written in one base and written in another.
-std::string convertPiece(const std::string& piece, std::uint32_t from, std::uint32_t to) {
-    return formatNumber(parseNumber(piece, from), to).whole;
-}
-
 // The zeros right after the point carry no value, so the conversion would
 // lose them; they are counted and written back as they stood.
-std::size_t leadingZeros(const std::string& digits) {
+std::size_t leadingZeros(std::string_view digits) {
     const std::size_t firstNonZero = digits.find_first_not_of('0');
-    return firstNonZero == std::string::npos ? digits.size() : firstNonZero;
+    return firstNonZero == std::string_view::npos ? digits.size() : firstNonZero;
 }
 
 // A whole number of 2^63 or more, typed, pasted or recalled, has no real
@@ -30,21 +27,37 @@ bool wholeNumberPastTheReals(const CurrentNumber& n) {
 
 }  // namespace
 
-RadixChange changeRadix(const CurrentNumber& number, std::uint32_t toRadix) {
+RadixSource::RadixSource(const CurrentNumber& number) {
     if (!number.floating || wholeNumberPastTheReals(number)) {
-        return {formatNumber(number.limbs, toRadix).whole, std::nullopt};
+        whole_ = number.limbs;
+        return;
     }
-    // The sign travels with the integer part; an empty text reads as 0.
-    RealTexts real{convertPiece(number.real.integer, number.radix, toRadix), {}};
+    // The real's pieces, each read as a whole number in the old base; the
+    // sign travels with the integer part, and an empty text reads as 0.
+    fromReal_ = true;
+    whole_ = parseNumber(number.real.integer, number.radix);
     if (!number.real.fraction.empty()) {
-        const std::size_t point = number.real.fraction.find('.');
-        const std::string digits = point == std::string::npos
-                                       ? number.real.fraction
-                                       : number.real.fraction.substr(point + 1);
-        real.fraction = "." + std::string(leadingZeros(digits), '0') +
-                        convertPiece(digits, number.radix, toRadix);
+        std::string_view digits = number.real.fraction;
+        digits.remove_prefix(std::min(digits.find('.') + 1, digits.size()));
+        hasFraction_ = true;
+        fractionZeros_ = leadingZeros(digits);
+        fraction_ = parseNumber(digits, number.radix);
+    }
+}
+
+RadixChange RadixSource::writtenIn(std::uint32_t radix) const {
+    if (!fromReal_) {
+        return {numberText(whole_, radix), std::nullopt};
+    }
+    RealTexts real{numberText(whole_, radix), {}};
+    if (hasFraction_) {
+        real.fraction = "." + std::string(fractionZeros_, '0') + numberText(fraction_, radix);
     }
     return {real.whole(), real};
+}
+
+RadixChange changeRadix(const CurrentNumber& number, std::uint32_t toRadix) {
+    return RadixSource(number).writtenIn(toRadix);
 }
 
 }  // namespace korvo

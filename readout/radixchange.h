@@ -1,6 +1,7 @@
 // Rewriting the current number in another base.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,21 @@ struct CurrentNumber {
 struct RadixChange {
     std::string text;               // the number written in the new base
     std::optional<RealTexts> real;  // the real's texts rewritten, when it has any
+};
+
+// The current number ready to be written in any base: read once, written
+// as often as the readout's lines need.
+class RadixSource {
+  public:
+    explicit RadixSource(const CurrentNumber& number);
+    [[nodiscard]] RadixChange writtenIn(std::uint32_t radix) const;
+
+  private:
+    bool fromReal_ = false;  // the real's texts, piece by piece
+    bool hasFraction_ = false;
+    LimbNumber whole_;     // the limbs, or the real's integer part
+    LimbNumber fraction_;  // the real's fraction digits as a whole number
+    std::size_t fractionZeros_ = 0;
 };
 
 // `number` written in `toRadix`. Integer mode writes the limbs. Floating-

@@ -46,18 +46,18 @@ PixelRect valueRect(int top) {
     return PixelRect{kValueLeft, top, kValueRight, top + kValueHeight};
 }
 
-PictureLine numberLine(const CurrentNumber& number, const NumberLine& line) {
+PictureLine numberLine(const RadixSource& source, const NumberLine& line) {
     // The whole text: a line too long for the panel is clipped where it is
     // drawn, never wrapped.
-    return PictureLine{valueRect(line.top), changeRadix(number, line.radix).text};
+    return PictureLine{valueRect(line.top), source.writtenIn(line.radix).text};
 }
 
-std::vector<PictureLine> binaryBlock(const CurrentNumber& number) {
+std::vector<PictureLine> binaryBlock(const CurrentNumber& number, const RadixSource& source) {
     // The conversion of a real's texts knows nothing of the zeros after the
     // point; the count the real's formatting recorded does.
     const std::uint32_t fracZeros = number.floating ? number.realFracZeros : number.limbs.fracZeros;
     const std::vector<std::string> texts =
-        groupBinaryLines(padBinaryText(changeRadix(number, kBinaryRadix).text, fracZeros));
+        groupBinaryLines(padBinaryText(source.writtenIn(kBinaryRadix).text, fracZeros));
     std::vector<PictureLine> lines;
     lines.reserve(texts.size());
     for (std::size_t j = 0; j < texts.size(); ++j) {
@@ -81,10 +81,11 @@ ReadoutPicture paintReadout(const CurrentNumber& number) {
                       PictureLabel{kLabelX, 70, std::string(text::kLabelOct)},
                       PictureLabel{kLabelX, 100, std::string(text::kLabelBin)}};
     picture.font = PictureFont{};
-    picture.decimal = numberLine(number, kDecimalLine);
-    picture.hexadecimal = numberLine(number, kHexadecimalLine);
-    picture.octal = numberLine(number, kOctalLine);
-    picture.binary = binaryBlock(number);
+    const RadixSource source(number);
+    picture.decimal = numberLine(source, kDecimalLine);
+    picture.hexadecimal = numberLine(source, kHexadecimalLine);
+    picture.octal = numberLine(source, kOctalLine);
+    picture.binary = binaryBlock(number, source);
     return picture;
 }
 

@@ -37,6 +37,13 @@ struct U128 {
         return product;
     }
 
+    // this x factor + addend, modulo 2^128: one digit more in Horner's rule.
+    [[nodiscard]] constexpr U128 timesPlus(std::uint32_t factor, std::uint32_t addend) const {
+        const std::uint64_t bottom = (low & kLow32) * factor + addend;
+        const std::uint64_t middle = (low >> 32U) * factor + (bottom >> 32U);
+        return {high * factor + (middle >> 32U), (middle << 32U) | (bottom & kLow32)};
+    }
+
     // Divides in place by a divisor that is not zero; returns the remainder.
     constexpr std::uint32_t divideBy(std::uint32_t divisor) {
         if (high == 0) {

@@ -1,6 +1,7 @@
 #include "win32/win32window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "win32/readoutdrawing.h"
 #include "win32/readoutlines.h"
@@ -131,8 +132,8 @@ void Win32Window::setChecked(Switch which, bool checked) {
     SendMessageA(switchWindow(which), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void Win32Window::showReadout(const ReadoutPicture& picture) {
-    picture_ = picture;
+void Win32Window::showReadout(ReadoutPicture picture) {
+    picture_ = std::move(picture);
     painted_ = true;
     drawReadout(shell_, picture_);
     showReadoutLines(shell_, picture_);

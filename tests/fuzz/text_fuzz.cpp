@@ -50,7 +50,7 @@ struct Input {
 
 void checkNumberText(const Input& in) {
     const LimbNumber number = parseNumber(in.text, in.radix());
-    const std::string formatted = formatNumber(number, in.radix()).whole;
+    const std::string formatted = numberText(number, in.radix());
     const auto out = readParts(formatted, in.radix());
     // No more digits than a 128-bit integer part has in this base.
     const std::size_t whole =
@@ -63,7 +63,7 @@ void checkNumberText(const Input& in) {
     in.expect(!typed || !typed->anyDigit || in.text.size() > 32 || typed->fracDigits > 19 ||
                   out->sameValue(*typed),
               "parse and format changed the number");
-    const auto other = readParts(formatNumber(number, in.radix(2)).whole, in.radix(2));
+    const auto other = readParts(numberText(number, in.radix(2)), in.radix(2));
     in.expect(other && other->sameValue(*out), "another base shows another number");
 }
 
