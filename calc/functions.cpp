@@ -98,7 +98,7 @@ void reciprocalKey(CalculatorState& s, WindowSystem& ws) {
     one.integer = U128::of(1);
     const LimbOutcome quotient =
         operateOnLimbs(PendingOperation::Divide, one, s.limbResult, s.radix);
-    if (!quotient.done) {
+    if (quotient.outcome == Outcome::OutOfRange) {
         showOutOfRangeResult(s, ws);
         return;
     }

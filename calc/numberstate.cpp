@@ -25,7 +25,7 @@ void readReal(CalculatorState& s, std::string_view text) {
     s.realValue = parseReal(text, s.radix);
 }
 
-bool writeReal(CalculatorState& s, const Real80& value, RealText purpose, Trimming trimming) {
+Outcome writeReal(CalculatorState& s, const Real80& value, RealText purpose, Trimming trimming) {
     x87::loadControlWord(s.fpu, kTruncateControlWord);
     s.savedFracZeros = s.limbResult.fracZeros;
     const std::optional<RealTexts> texts = formatReal(value, s.radix, trimming);
@@ -36,12 +36,12 @@ bool writeReal(CalculatorState& s, const Real80& value, RealText purpose, Trimmi
         if (purpose == RealText::Result) {
             s.realValue = Real80{};
         }
-        return true;
+        return Outcome::OutOfRange;
     }
     s.realIntText = texts->integer;
     s.realFracText = texts->fraction;
     s.entryText = texts->whole();
-    return false;
+    return Outcome::Number;
 }
 
 CurrentNumber currentNumberOf(const CalculatorState& s) {

@@ -29,9 +29,9 @@ void readReal(CalculatorState& s, std::string_view text);
 
 // `value` written in the base in force: entryText and the real texts get
 // its text, or the out-of-range message. The unit is left rounding toward
-// zero, as the conversion leaves it. Returns true for the message.
-bool writeReal(CalculatorState& s, const Real80& value, RealText purpose = RealText::Result,
-               Trimming trimming = Trimming::Trim);
+// zero, as the conversion leaves it.
+Outcome writeReal(CalculatorState& s, const Real80& value, RealText purpose = RealText::Result,
+                  Trimming trimming = Trimming::Trim);
 
 // The current number as the readout and a base change see it.
 CurrentNumber currentNumberOf(const CalculatorState& s);

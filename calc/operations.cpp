@@ -120,11 +120,11 @@ void takeResultText(CalculatorState& s, const std::string& shown) {
 // or a quotient past 128 bits, leaving both as they were.
 bool operatePendingOnLimbs(CalculatorState& s) {
     const LimbOutcome result = operateOnLimbs(s.pendingOp, s.firstOperand, s.limbResult, s.radix);
-    if (result.done) {
+    if (result.outcome == Outcome::Number) {
         s.limbResult = result.number;
         s.entryText = result.text;
     }
-    return result.done;
+    return result.outcome == Outcome::Number;
 }
 
 // A floating-point chain's result becomes the first operand and the current
@@ -135,7 +135,7 @@ bool operatePendingOnLimbs(CalculatorState& s) {
 bool takeResultReal(CalculatorState& s, WindowSystem& ws, const Real80& computed) {
     const Real80 result = computed.isZero() ? Real80{} : computed;
     const X87 unit = s.fpu;
-    if (writeReal(s, result, RealText::Echo)) {
+    if (writeReal(s, result, RealText::Echo) == Outcome::OutOfRange) {
         showOutOfRangeResult(s, ws);
         return false;
     }
@@ -161,7 +161,7 @@ bool finishPowerOrHypotenuse(CalculatorState& s, WindowSystem& ws) {
                 return false;
             }
         } else {
-            if (writeReal(s, result)) {
+            if (writeReal(s, result) == Outcome::OutOfRange) {
                 showResult(s, ws);
                 return false;
             }

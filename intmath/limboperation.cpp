@@ -23,7 +23,7 @@ constexpr std::uint64_t kOneLimb = std::uint64_t{1} << 32U;
 // The outcome of a result text: the number it reads as, and the text with
 // the trailing zeros of its fraction dropped.
 LimbOutcome shownOutcome(const LimbNumber& number, std::uint32_t radix) {
-    LimbOutcome out{true, number, numberText(number, radix)};
+    LimbOutcome out{Outcome::Number, number, numberText(number, radix)};
     trimExactFraction(out.text, std::min(out.text.find('.'), out.text.size()));
     return out;
 }
@@ -88,7 +88,7 @@ LimbOutcome signedSum(const LimbNumber& a, LimbNumber b, bool subtract, std::uin
         const std::string digits = numberText(LimbNumber{r.fraction, {}, 0, 0, 0}, radix);
         r.fracZeros = scale - std::min<std::uint32_t>(scale, digits.size());
     }
-    return {true, r, numberText(r, radix)};
+    return {Outcome::Number, r, numberText(r, radix)};
 }
 
 // The digits of a number with its point taken out, and how many stood after it.
@@ -153,7 +153,7 @@ bool digitsNeedTwoLimbs(const std::string& digits, std::uint32_t radix) {
 // an integer, or with fractions involved as the integer of all its digits).
 LimbOutcome exactDivision(const LimbNumber& a, const LimbNumber& b, std::uint32_t radix) {
     if (b.isZero()) {
-        return {false, b, {}};
+        return {Outcome::OutOfRange, b, {}};
     }
     const DigitForm x = digitForm(a, radix);
     const DigitForm y = digitForm(b, radix);
@@ -165,7 +165,7 @@ LimbOutcome exactDivision(const LimbNumber& a, const LimbNumber& b, std::uint32_
         exactQuotient({x.digits, x.scale == 0 ? 0 : a.fracDigits},
                       {y.digits, y.scale == 0 ? 0 : b.fracDigits}, radix, a.negative != b.negative);
     if (wideDivisor && !quotient.integerFits128) {
-        return {false, b, {}};
+        return {Outcome::OutOfRange, b, {}};
     }
     return shownOutcome(parseNumber(quotient.text, radix), radix);
 }

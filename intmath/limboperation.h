@@ -5,14 +5,15 @@
 #include <cstdint>
 #include <string>
 
-#include "state/calculatorstate.h"
+#include "state/limbnumber.h"
+#include "state/outcome.h"
 
 namespace korvo {
 
 struct LimbOutcome {
-    bool done = true;   // false: a zero divisor, or a quotient past 128 bits
-    LimbNumber number;  // the result; a product keeps every digit of its scale
-    std::string text;   // the result as shown: trailing fraction zeros dropped
+    Outcome outcome = Outcome::Number;  // no number for a zero divisor or a quotient past 128 bits
+    LimbNumber number;                  // the result; a product keeps every digit of its scale
+    std::string text;                   // the result as shown: trailing fraction zeros dropped
 };
 
 // a op b in `radix`, as "=" computes it. A sum or difference is exact, its

@@ -7,12 +7,10 @@
 #include <string>
 
 #include "state/limbnumber.h"
+#include "state/outcome.h"
 #include "state/real80.h"
 
 namespace korvo {
-
-// The two-operand operation waiting for its second operand.
-enum class PendingOperation : std::uint8_t { None, Add, Subtract, Multiply, Divide };
 
 struct CalculatorState {
     // --- Modes -----------------------------------------------------------
