@@ -87,11 +87,11 @@ Real80 digitByDigit(const std::string& text, std::size_t first, std::size_t poin
 
 }  // namespace
 
-Real80 parseReal(std::string_view entry, std::uint32_t radix) {
+Real80 parseReal(std::string_view text, std::uint32_t radix) {
     // The entry is a zero-terminated text; anything after a terminator is not
     // part of it.
-    std::string text(entry.substr(0, std::min(entry.size(), entry.find('\0'))));
-    const std::size_t length = text.size();
+    std::string mapped(text.substr(0, std::min(text.size(), text.find('\0'))));
+    const std::size_t length = mapped.size();
     if (length == 0) {
         return Real80{};
     }
@@ -101,7 +101,7 @@ Real80 parseReal(std::string_view entry, std::uint32_t radix) {
     bool negative = false;
     std::size_t pointAt = length;
     for (std::size_t i = 0; i < length; ++i) {
-        const char c = text[i];
+        const char c = mapped[i];
         if (c == kPointChar) {
             if (pointAt == length) {
                 pointAt = i;
@@ -109,19 +109,19 @@ Real80 parseReal(std::string_view entry, std::uint32_t radix) {
         } else if (c == kMinusChar) {
             negative = true;
         } else {
-            text[i] = static_cast<char>(mapCharacter(static_cast<unsigned char>(c)));
+            mapped[i] = static_cast<char>(mapCharacter(static_cast<unsigned char>(c)));
         }
     }
     // The sign stands first; it is skipped, not read.
     const std::size_t first = negative ? 1 : 0;
-    std::string digits = text.substr(first, pointAt - first);
+    std::string digits = mapped.substr(first, pointAt - first);
     const std::size_t fractionDigits = pointAt < length ? length - pointAt - 1 : 0;
     if (fractionDigits > 0) {
-        digits += text.substr(pointAt + 1, fractionDigits);
+        digits += mapped.substr(pointAt + 1, fractionDigits);
     }
     const std::optional<Real80> nearest =
         nearestReal(digits, static_cast<std::uint32_t>(fractionDigits), radix, negative);
-    return nearest ? *nearest : digitByDigit(text, first, pointAt, length, radix, negative);
+    return nearest ? *nearest : digitByDigit(mapped, first, pointAt, length, radix, negative);
 }
 
 std::optional<RealTexts> formatReal(const Real80& value, std::uint32_t radix, Trimming trimming) {
