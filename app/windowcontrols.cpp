@@ -35,7 +35,8 @@ Control* place(Control* control, LayoutRect p, const QFont* font) {
 template <typename Button>
 Button* labelled(QWidget* area, std::uint32_t id, const QFont& font, Qt::FocusPolicy focus) {
     const WindowControl& control = windowControl(id);
-    const QString text = QString::fromLatin1(control.label.data(), control.label.size());
+    const QString text =
+        QString::fromLatin1(control.label.data(), static_cast<qsizetype>(control.label.size()));
     auto* button = place(new Button(text, area), control.rect, &font);
     button->setFocusPolicy(focus);
     return button;

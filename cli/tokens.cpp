@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calc/commandids.h"
+#include "intmath/digits.h"
 
 namespace korvo::cli {
 
@@ -76,11 +77,8 @@ std::optional<std::uint32_t> digitValue(std::string_view token) {
         return std::nullopt;
     }
     const char c = token.front();
-    if (c >= '0' && c <= '9') {
-        return static_cast<std::uint32_t>(c - '0');
-    }
-    if (c >= 'A' && c <= 'F') {
-        return static_cast<std::uint32_t>(c - 'A' + 10);
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) {
+        return korvo::digitValue(c);
     }
     return std::nullopt;
 }

@@ -17,6 +17,7 @@
 #include "floatmath/realreading.h"
 #include "floatmath/trimming.h"
 #include "floatmath/x87.h"
+#include "intmath/digits.h"
 #include "intmath/numbertext.h"
 
 namespace korvo {
@@ -31,17 +32,10 @@ constexpr std::uint32_t kSingleSignBit = 0x80000000U;
 constexpr char kPointChar = '.';
 constexpr char kMinusChar = '-';
 
-// Replaces an entry character by its digit value, as the classification of
-// the limb parser does: lower-case letters, upper-case letters, the rest.
-// Arithmetic is on bytes, so unexpected characters wrap instead of failing.
-unsigned char mapCharacter(unsigned char code) {
-    if (code > 0x60) {
-        return static_cast<unsigned char>(code - 0x57U);
-    }
-    if (code >= 0x41) {
-        return static_cast<unsigned char>(code - 0x37U);
-    }
-    return static_cast<unsigned char>(code - 0x30U);
+// An entry character's digit value, kept in a byte: an unexpected
+// character wraps instead of failing.
+unsigned char mapCharacter(char code) {
+    return static_cast<unsigned char>(digitValue(code));
 }
 
 Real80 digitReal(char mapped) {
@@ -109,7 +103,7 @@ Real80 parseReal(std::string_view text, std::uint32_t radix) {
         } else if (c == kMinusChar) {
             negative = true;
         } else {
-            mapped[i] = static_cast<char>(mapCharacter(static_cast<unsigned char>(c)));
+            mapped[i] = static_cast<char>(mapCharacter(c));
         }
     }
     // The sign stands first; it is skipped, not read.

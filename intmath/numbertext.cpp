@@ -19,19 +19,6 @@ constexpr std::uint32_t kMinusCode = '-';
 constexpr std::uint32_t kDecimal = 10;
 constexpr std::uint32_t kNineDigits = 1000000000;
 
-// A character's digit value as the reader classifies it: lower-case
-// letters, upper-case letters, the rest by its low bits. A minus that does
-// not lead reads as its character code, as any other stray character does.
-std::uint32_t characterValue(unsigned char c) {
-    if (c > 0x60) {
-        return c - 0x57U;
-    }
-    if (c > 0x40) {
-        return c - 0x37U;
-    }
-    return c ^ 0x30U;
-}
-
 // Appends the digits of `value`, least significant first (at least one).
 // The bases that are powers of two shift their digits out; decimal divides
 // nine digits off at a time.
@@ -88,7 +75,8 @@ LimbNumber parseNumber(std::string_view text, std::uint32_t radix) {
             ++points;
             continue;
         }
-        const std::uint32_t value = c == '-' ? kMinusCode : characterValue(c);
+        // A minus that does not lead reads as its character code.
+        const std::uint32_t value = c == '-' ? kMinusCode : digitValue(static_cast<char>(c));
         if (points == 0) {
             r.integer = r.integer.timesPlus(radix, value);
         } else {
