@@ -1,12 +1,10 @@
 #include "app/keypadrow.h"
 
-#include <QImage>
-#include <QPixmap>
+#include <QRect>
 #include <QToolButton>
 
 #include "app/crispface.h"
 #include "app/picturekey.h"
-#include "app/resources.h"
 #include "app/shortcuthint.h"
 
 namespace korvo::app {
@@ -19,7 +17,6 @@ constexpr int kFaceHeight = 15;
 }  // namespace
 
 KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
-    const QImage faces = resourcePixmap(keypadBitmap(row).data(), "BMP").toImage();
     for (const KeypadKey& k : keypadKeys()) {
         if (k.row != row) {
             continue;
@@ -28,7 +25,8 @@ KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
         const QString name = QString::fromLatin1(k.name);
         button->setAccessibleName(name);
         describeShortcut(button, name, k.commandId);
-        button->setIcon(crispFace(faces.copy(kFaceWidth * k.column, 0, kFaceWidth, kFaceHeight)));
+        button->setIcon(crispFace(keypadBitmap(row).data(),
+                                  QRect(kFaceWidth * k.column, 0, kFaceWidth, kFaceHeight)));
         button->setIconSize(QSize(kFaceWidth, kFaceHeight));
         button->setGeometry(kKeyPitch * k.column, kKeyTop, kKeyWidth, kKeyHeight);
         // A click leaves the keyboard focus where it was.
