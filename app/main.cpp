@@ -36,9 +36,11 @@ int main(int argc, char** argv) {
     // Only Close and the window's close button end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
-    QApplication::setWindowIcon(windowIcon());
+    WindowIconReader icon;  // read meanwhile on another thread
 
     CalculatorWindow window;
+    // Before the window is shown: its native window takes the icon as made.
+    QApplication::setWindowIcon(icon.icon());
     window.showNormal();
     window.activateWindow();
     return QApplication::exec();

@@ -1,7 +1,10 @@
 // The keypad bitmaps and the icon, compiled into the program.
 #pragma once
 
+#include <QImage>
 #include <array>
+#include <future>
+#include <vector>
 
 class QIcon;
 class QPixmap;
@@ -15,8 +18,18 @@ void initResources();
 // reader: image plugins are neither probed nor loaded.
 QPixmap resourcePixmap(const char* path, const char* format);
 
-// The window icon in the sizes a window's title bar and task list draw.
-QIcon windowIcon();
+// The window icon in the sizes a window's title bar and task list draw. Its
+// pictures are decoded on a thread of their own, started with the reader,
+// while the window is being built (and the start-up mostly waits on the X
+// server and the session bus); icon() waits for them.
+class WindowIconReader {
+  public:
+    WindowIconReader();
+    QIcon icon();
+
+  private:
+    std::future<std::vector<QImage>> images_;
+};
 
 inline constexpr const char* kApplicationId = "io.github.korvocalc.Korvocalc";
 // The window icon's sizes, each a picture ":/icons/korvocalc-N.png". The
