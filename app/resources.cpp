@@ -29,7 +29,13 @@ QImage resourceImage(const QString& path, const char* format) {
     return reader.read();
 }
 
-std::vector<QImage> readWindowIcon() {
+}  // namespace
+
+QPixmap resourcePixmap(const char* path, const char* format) {
+    return QPixmap::fromImage(resourceImage(QString::fromLatin1(path), format));
+}
+
+std::vector<QImage> readWindowIconImages() {
     std::vector<QImage> images;
     for (const int size : kIconSizes) {
         images.push_back(
@@ -38,17 +44,9 @@ std::vector<QImage> readWindowIcon() {
     return images;
 }
 
-}  // namespace
-
-QPixmap resourcePixmap(const char* path, const char* format) {
-    return QPixmap::fromImage(resourceImage(QString::fromLatin1(path), format));
-}
-
-WindowIconReader::WindowIconReader() : images_(std::async(std::launch::async, readWindowIcon)) {}
-
-QIcon WindowIconReader::icon() {
+QIcon windowIcon(const std::vector<QImage>& images) {
     QIcon icon;
-    for (const QImage& image : images_.get()) {
+    for (const QImage& image : images) {
         icon.addPixmap(QPixmap::fromImage(image));  // pixmaps belong to the GUI thread
     }
     return icon;

@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <array>
-#include <future>
 #include <vector>
 
 class QIcon;
@@ -18,18 +17,11 @@ void initResources();
 // reader: image plugins are neither probed nor loaded.
 QPixmap resourcePixmap(const char* path, const char* format);
 
-// The window icon in the sizes a window's title bar and task list draw. Its
-// pictures are decoded on a thread of their own, started with the reader,
-// while the window is being built (and the start-up mostly waits on the X
-// server and the session bus); icon() waits for them.
-class WindowIconReader {
-  public:
-    WindowIconReader();
-    QIcon icon();
-
-  private:
-    std::future<std::vector<QImage>> images_;
-};
+// The window icon's pictures, in the sizes a window's title bar and task
+// list draw; safe on any thread.
+std::vector<QImage> readWindowIconImages();
+// The window icon made of them, on the GUI thread.
+QIcon windowIcon(const std::vector<QImage>& images);
 
 inline constexpr const char* kApplicationId = "io.github.korvocalc.Korvocalc";
 // The window icon's sizes, each a picture ":/icons/korvocalc-N.png". The

@@ -1,0 +1,23 @@
+#include "app/warmup.h"
+
+#include <QFontDatabase>
+#include <QIcon>
+
+#include "app/resources.h"
+
+namespace korvo::app {
+
+StartupWarmUp::StartupWarmUp()
+    : iconImages_(std::async(std::launch::async, [] {
+          // The font list first: the window's first text needs it, and
+          // building it (fontconfig's configuration and caches) is the
+          // longest part. QFontDatabase may be used from any thread.
+          (void)QFontDatabase::families();
+          return readWindowIconImages();
+      })) {}
+
+QIcon StartupWarmUp::windowIcon() {
+    return korvo::app::windowIcon(iconImages_.get());
+}
+
+}  // namespace korvo::app
