@@ -37,6 +37,7 @@ QPixmap resourcePixmap(const char* path, const char* format) {
 
 std::vector<QImage> readWindowIconImages() {
     std::vector<QImage> images;
+    images.reserve(kIconSizes.size());
     for (const int size : kIconSizes) {
         images.push_back(
             resourceImage(QStringLiteral(":/icons/korvocalc-%1.png").arg(size), "PNG"));

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QIcon>
+#include <QStringList>
 
 #include "app/resources.h"
 
@@ -12,7 +13,7 @@ StartupWarmUp::StartupWarmUp()
           // The font list first: the window's first text needs it, and
           // building it (fontconfig's configuration and caches) is the
           // longest part. QFontDatabase may be used from any thread.
-          (void)QFontDatabase::families();
+          [[maybe_unused]] const QStringList families = QFontDatabase::families();
           return readWindowIconImages();
       })) {}
 
