@@ -1,6 +1,8 @@
 #include "app/crispface.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QHash>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
@@ -8,13 +10,26 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "app/resources.h"
+
 namespace korvo::app {
 
 namespace {
 
+// The keypad bitmaps read so far, by path.
+const QImage& bitmapImage(const char* path) {
+    static QHash<QByteArray, QImage> read;
+    const QByteArray key(path);
+    auto found = read.find(key);
+    if (found == read.end()) {
+        found = read.insert(key, resourcePixmap(path, "BMP").toImage());
+    }
+    return *found;
+}
+
 class CrispFaceEngine : public QIconEngine {
   public:
-    explicit CrispFaceEngine(QImage face) : face_(std::move(face)) {}
+    CrispFaceEngine(const char* bitmap, const QRect& part) : bitmap_(bitmap), part_(part) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -30,7 +45,7 @@ class CrispFaceEngine : public QIconEngine {
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/,
                          qreal /*scale*/) override {
         QPixmap pixmap =
-            QPixmap::fromImage(face_.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+            QPixmap::fromImage(face().scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
         if (mode != QIcon::Normal) {
             // Disabled and selected looks as the style makes them for any icon.
             QStyleOption option;
@@ -42,16 +57,25 @@ class CrispFaceEngine : public QIconEngine {
     QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
         return size;
     }
-    [[nodiscard]] QIconEngine* clone() const override { return new CrispFaceEngine(face_); }
+    [[nodiscard]] QIconEngine* clone() const override { return new CrispFaceEngine(*this); }
 
   private:
-    QImage face_;
+    const QImage& face() {
+        if (face_.isNull()) {
+            face_ = bitmapImage(bitmap_).copy(part_);
+        }
+        return face_;
+    }
+
+    const char* bitmap_;
+    QRect part_;
+    QImage face_;  // cut at the first draw
 };
 
 }  // namespace
 
-QIcon crispFace(const QImage& face) {
-    return QIcon(new CrispFaceEngine(face));
+QIcon crispFace(const char* bitmap, const QRect& part) {
+    return QIcon(new CrispFaceEngine(bitmap, part));
 }
 
 }  // namespace korvo::app

@@ -5,10 +5,13 @@
 
 #include <QIcon>
 
-class QImage;
+class QRect;
 
 namespace korvo::app {
 
-QIcon crispFace(const QImage& face);
+// The face at `part` of a compiled-in BMP. The bitmap is read when a face of
+// it is first drawn, after the window is on screen, and then kept for the
+// faces it holds.
+QIcon crispFace(const char* bitmap, const QRect& part);
 
 }  // namespace korvo::app

@@ -1,19 +1,16 @@
 #include "app/keypadrow.h"
 
-#include <QImage>
-#include <QPixmap>
+#include <QRect>
 #include <QToolButton>
 
 #include "app/crispface.h"
 #include "app/picturekey.h"
-#include "app/resources.h"
 #include "app/shortcuthint.h"
 #include "calc/windowlayout.h"
 
 namespace korvo::app {
 
 KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
-    const QImage faces = resourcePixmap(keypadBitmap(row).data(), "BMP").toImage();
     for (const KeypadKey& k : keypadKeys()) {
         if (k.row != row) {
             continue;
@@ -22,8 +19,8 @@ KeypadRow::KeypadRow(QWidget* parent, int row) : QWidget(parent) {
         const QString name = QString::fromLatin1(k.name);
         button->setAccessibleName(name);
         describeShortcut(button, name, k.commandId);
-        button->setIcon(
-            crispFace(faces.copy(kKeyFaceWidth * k.column, 0, kKeyFaceWidth, kKeyFaceHeight)));
+        button->setIcon(crispFace(keypadBitmap(row).data(), QRect(kKeyFaceWidth * k.column, 0,
+                                                                  kKeyFaceWidth, kKeyFaceHeight)));
         button->setIconSize(QSize(kKeyFaceWidth, kKeyFaceHeight));
         const LayoutRect at = keypadKeyRect(k.column);
         button->setGeometry(at.x, at.y, at.width, at.height);

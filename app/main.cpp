@@ -10,6 +10,7 @@
 #include "app/mainwindow.h"
 #include "app/resources.h"
 #include "app/startup.h"
+#include "app/warmup.h"
 
 int main(int argc, char** argv) {
     using namespace korvo::app;
@@ -36,9 +37,11 @@ int main(int argc, char** argv) {
     // Only Close and the window's close button end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
-    QApplication::setWindowIcon(windowIcon());
+    StartupWarmUp warmUp;
 
     CalculatorWindow window;
+    // Before the window is shown: its native window takes the icon as made.
+    QApplication::setWindowIcon(warmUp.windowIcon());
     window.showNormal();
     window.activateWindow();
     return QApplication::exec();

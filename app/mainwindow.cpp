@@ -53,7 +53,10 @@ CalculatorWindow::CalculatorWindow()
     showStartReadout(state_, *ws_);
     keys_ = std::make_unique<KeyFlow>(state_, *ws_);
     const QString platform = QGuiApplication::platformName();
-    keys_->trustRepeatFlag(!useDetectableAutoRepeat());
+    // Asked of the X server once the event loop runs, after the window's
+    // map request has gone out: the round trip then does not delay the
+    // window, and no key reaches the window before the loop runs.
+    QTimer::singleShot(0, this, [this] { keys_->trustRepeatFlag(!useDetectableAutoRepeat()); });
     keys_->useKeyboardCodes(platform == QStringLiteral("xcb") ||
                             platform.startsWith(QStringLiteral("wayland")));
     area_->setKeyFlow(keys_.get());

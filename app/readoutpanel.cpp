@@ -100,11 +100,10 @@ ReadoutPanel::ReadoutPanel(QWidget* parent) : QGroupBox(parent) {
 }
 
 void ReadoutPanel::setPicture(ReadoutPicture picture) {
-    if (!numberFont_ || picture_->font != picture.font) {
-        numberFont_ = numberFont(picture.font);
-    }
-    if (!labelFont_) {
-        labelFont_ = labelFont();
+    // The fonts are made when first painted: finding and loading them is a
+    // good part of the start-up, and the window is mapped before it paints.
+    if (picture_ && picture_->font != picture.font) {
+        numberFont_.reset();
     }
     picture_ = std::move(picture);
     describeLines();
@@ -150,6 +149,13 @@ void ReadoutPanel::paintEvent(QPaintEvent* event) {
     painter.fillRect(toQRect(p.background), panel);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(panel);
+
+    if (!numberFont_) {
+        numberFont_ = numberFont(p.font);
+    }
+    if (!labelFont_) {
+        labelFont_ = labelFont();
+    }
 
     // Labels: at a point, in the bold label font.
     painter.setFont(*labelFont_);

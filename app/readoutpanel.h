@@ -31,7 +31,8 @@ class ReadoutPanel : public QGroupBox {
     void describeLines();
 
     std::optional<ReadoutPicture> picture_;
-    std::optional<QFont> numberFont_;  // made for the first picture, then kept
+    // Made at the first paint, then kept while the picture's font stays.
+    std::optional<QFont> numberFont_;
     std::optional<QFont> labelFont_;
     // Non-painting stand-ins for the four values, so that tooltips, screen
     // readers and the clipboard get them whole.

@@ -20,17 +20,35 @@ void initResources() {
     (void)done;
 }
 
-QPixmap resourcePixmap(const char* path, const char* format) {
-    QImageReader reader(QString::fromLatin1(path), format);
+namespace {
+
+// Safe on any thread: a picture, not yet a pixmap.
+QImage resourceImage(const QString& path, const char* format) {
+    QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return reader.read();
 }
 
-QIcon windowIcon() {
-    QIcon icon;
+}  // namespace
+
+QPixmap resourcePixmap(const char* path, const char* format) {
+    return QPixmap::fromImage(resourceImage(QString::fromLatin1(path), format));
+}
+
+std::vector<QImage> readWindowIconImages() {
+    std::vector<QImage> images;
+    images.reserve(kIconSizes.size());
     for (const int size : kIconSizes) {
-        icon.addPixmap(resourcePixmap(
-            QStringLiteral(":/icons/korvocalc-%1.png").arg(size).toLatin1().constData(), "PNG"));
+        images.push_back(
+            resourceImage(QStringLiteral(":/icons/korvocalc-%1.png").arg(size), "PNG"));
+    }
+    return images;
+}
+
+QIcon windowIcon(const std::vector<QImage>& images) {
+    QIcon icon;
+    for (const QImage& image : images) {
+        icon.addPixmap(QPixmap::fromImage(image));  // pixmaps belong to the GUI thread
     }
     return icon;
 }

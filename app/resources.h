@@ -1,7 +1,9 @@
 // The keypad bitmaps and the icon, compiled into the program.
 #pragma once
 
+#include <QImage>
 #include <array>
+#include <vector>
 
 class QIcon;
 class QPixmap;
@@ -15,8 +17,11 @@ void initResources();
 // reader: image plugins are neither probed nor loaded.
 QPixmap resourcePixmap(const char* path, const char* format);
 
-// The window icon in the sizes a window's title bar and task list draw.
-QIcon windowIcon();
+// The window icon's pictures, in the sizes a window's title bar and task
+// list draw; safe on any thread.
+std::vector<QImage> readWindowIconImages();
+// The window icon made of them, on the GUI thread.
+QIcon windowIcon(const std::vector<QImage>& images);
 
 inline constexpr const char* kApplicationId = "io.github.korvocalc.Korvocalc";
 // The window icon's sizes, each a picture ":/icons/korvocalc-N.png". The
