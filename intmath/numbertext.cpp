@@ -18,6 +18,7 @@ namespace {
 constexpr std::uint32_t kMinusCode = '-';
 constexpr std::uint32_t kDecimal = 10;
 constexpr std::uint32_t kNineDigits = 1000000000;
+constexpr std::size_t kUsualLength = 48;  // most texts, a 128-bit binary one aside
 
 // Appends the digits of `value`, least significant first (at least one).
 // The bases that are powers of two shift their digits out; decimal divides
@@ -25,10 +26,15 @@ constexpr std::uint32_t kNineDigits = 1000000000;
 void appendDigits(U128 value, std::uint32_t radix, std::string& reversed) {
     const int bits = std::has_single_bit(radix) ? std::countr_zero(radix) : 0;
     if (bits != 0) {
-        do {
+        while (value.high != 0) {
             reversed.push_back(digitCharacter(value.low & (radix - 1)));
             value = value.shiftedRight(static_cast<std::uint32_t>(bits));
-        } while (!value.isZero());
+        }
+        std::uint64_t low = value.low;
+        do {
+            reversed.push_back(digitCharacter(low & (radix - 1)));
+            low >>= static_cast<std::uint32_t>(bits);
+        } while (low != 0);
         return;
     }
     if (radix == kDecimal) {
@@ -91,6 +97,7 @@ LimbNumber parseNumber(std::string_view text, std::uint32_t radix) {
 
 std::string numberText(const LimbNumber& number, std::uint32_t radix) {
     std::string reversed;
+    reversed.reserve(kUsualLength);
     if (!number.fraction.isZero()) {
         appendDigits(number.fraction, radix, reversed);
         reversed.append(number.fracZeros, '0');
@@ -100,7 +107,8 @@ std::string numberText(const LimbNumber& number, std::uint32_t radix) {
     if (number.negative == 1) {
         reversed.push_back('-');
     }
-    return {reversed.rbegin(), reversed.rend()};
+    std::reverse(reversed.begin(), reversed.end());
+    return reversed;
 }
 
 NumberTexts formatNumber(const LimbNumber& number, std::uint32_t radix) {

@@ -1,6 +1,7 @@
 #include "readout/binaryblock.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "state/fixedtexts.h"
 
@@ -86,7 +87,7 @@ std::vector<std::string> groupBinaryLines(std::string_view padded) {
         // A line is ended only when the next group begins, so a point after
         // the fourth group still joins the line it ends.
         if (digitsInGroup == 0 && groupsOnLine == kGroupsPerLine) {
-            lines.push_back(line);
+            lines.push_back(std::move(line));
             line.clear();
             groupsOnLine = 0;
         } else if (digitsInGroup == 0 && groupsOnLine > 0 && line.back() != kPointChar) {
@@ -99,7 +100,7 @@ std::vector<std::string> groupBinaryLines(std::string_view padded) {
         }
     }
     if (!line.empty()) {
-        lines.push_back(line);
+        lines.push_back(std::move(line));
     }
     if (cut) {
         lines.back().back() = kCutMark;

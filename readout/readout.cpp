@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "readout/binaryblock.h"
@@ -56,13 +57,13 @@ std::vector<PictureLine> binaryBlock(const CurrentNumber& number, const RadixSou
     // The conversion of a real's texts knows nothing of the zeros after the
     // point; the count the real's formatting recorded does.
     const std::uint32_t fracZeros = number.floating ? number.realFracZeros : number.limbs.fracZeros;
-    const std::vector<std::string> texts =
+    std::vector<std::string> texts =
         groupBinaryLines(padBinaryText(source.writtenIn(kBinaryRadix).text, fracZeros));
     std::vector<PictureLine> lines;
     lines.reserve(texts.size());
     for (std::size_t j = 0; j < texts.size(); ++j) {
         const int top = kBinaryTop + kBinaryLineStep * static_cast<int>(j);
-        lines.push_back(PictureLine{valueRect(top), texts[j]});
+        lines.push_back(PictureLine{valueRect(top), std::move(texts[j])});
     }
     return lines;
 }
