@@ -231,7 +231,7 @@ void dispatchKeypadCommand(CalculatorState& s, WindowSystem& ws, std::uint32_t c
 
     // Between commands the field is the only record of the entry.
     s.entryText = readEntry(ws);
-    s.workText = readEntry(ws);
+    s.workText = s.entryText;
 
     // While the out-of-range message stands, every key waits for C, CE or
     // Back Space. A paste is still checked: the message is no number, so it

@@ -44,7 +44,8 @@ std::optional<Real80> nearestReal(std::string_view digits, std::uint32_t fractio
     }
     Real80 value;
     // Up to 64 bits over a power of two is a real as it stands.
-    const std::uint32_t bitsPerDigit = std::has_single_bit(radix) ? std::countr_zero(radix) : 0;
+    const auto bitsPerDigit =
+        static_cast<std::uint32_t>((radix & (radix - 1)) == 0 ? std::countr_zero(radix) : 0);
     if (fits && (fractionDigits == 0 || bitsPerDigit != 0)) {
         if (small != 0) {
             const int zeros = std::countl_zero(small);

@@ -5,6 +5,7 @@
 #include "intmath/numbertext.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -18,38 +19,51 @@ namespace {
 constexpr std::uint32_t kMinusCode = '-';
 constexpr std::uint32_t kDecimal = 10;
 constexpr std::uint32_t kNineDigits = 1000000000;
-constexpr std::size_t kUsualLength = 48;  // most texts, a 128-bit binary one aside
+constexpr std::size_t kMostDigits = 128;  // a 128-bit value in binary
 
-// Appends the digits of `value`, least significant first (at least one).
-// The bases that are powers of two shift their digits out; decimal divides
-// nine digits off at a time.
-void appendDigits(U128 value, std::uint32_t radix, std::string& reversed) {
-    const int bits = std::has_single_bit(radix) ? std::countr_zero(radix) : 0;
-    if (bits != 0) {
-        while (value.high != 0) {
-            reversed.push_back(digitCharacter(value.low & (radix - 1)));
-            value = value.shiftedRight(static_cast<std::uint32_t>(bits));
+// The digits of a value, written from the end of a buffer backwards: the
+// bases that are powers of two shift them out, decimal divides nine off at
+// a time.
+class Digits {
+  public:
+    Digits(U128 value, std::uint32_t radix) {
+        const int bits = (radix & (radix - 1)) == 0 ? std::countr_zero(radix) : 0;
+        if (bits != 0) {
+            while (value.high != 0) {
+                put(value.low & (radix - 1));
+                value = value.shiftedRight(static_cast<std::uint32_t>(bits));
+            }
+            std::uint64_t low = value.low;
+            do {
+                put(low & (radix - 1));
+                low >>= static_cast<std::uint32_t>(bits);
+            } while (low != 0);
+            return;
         }
-        std::uint64_t low = value.low;
-        do {
-            reversed.push_back(digitCharacter(low & (radix - 1)));
-            low >>= static_cast<std::uint32_t>(bits);
-        } while (low != 0);
-        return;
-    }
-    if (radix == kDecimal) {
-        while (value >= U128::of(kNineDigits)) {
-            std::uint32_t chunk = value.divideBy(kNineDigits);
-            for (int i = 0; i < 9; ++i) {
-                reversed.push_back(digitCharacter(chunk % kDecimal));
-                chunk /= kDecimal;
+        if (radix == kDecimal) {
+            while (value >= U128::of(kNineDigits)) {
+                std::uint32_t chunk = value.divideBy(kNineDigits);
+                for (int i = 0; i < 9; ++i) {
+                    put(chunk % kDecimal);
+                    chunk /= kDecimal;
+                }
             }
         }
+        do {
+            put(value.divideBy(radix));
+        } while (!value.isZero());
     }
-    do {
-        reversed.push_back(digitCharacter(value.divideBy(radix)));
-    } while (!value.isZero());
-}
+    [[nodiscard]] std::string_view text() const {
+        return {buffer_.data() + start_, buffer_.size() - start_};
+    }
+
+  private:
+    void put(std::uint64_t digit) { buffer_.at(--start_) = digitCharacter(digit); }
+
+    // Only what put() wrote is read: no need to clear it first.
+    std::array<char, kMostDigits> buffer_;  // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::size_t start_ = kMostDigits;
+};
 
 }  // namespace
 
@@ -96,19 +110,18 @@ LimbNumber parseNumber(std::string_view text, std::uint32_t radix) {
 }
 
 std::string numberText(const LimbNumber& number, std::uint32_t radix) {
-    std::string reversed;
-    reversed.reserve(kUsualLength);
-    if (!number.fraction.isZero()) {
-        appendDigits(number.fraction, radix, reversed);
-        reversed.append(number.fracZeros, '0');
-        reversed.push_back('.');
+    const Digits integer(number.integer, radix);
+    std::string out;
+    if (number.fraction.isZero()) {
+        out.reserve(integer.text().size() + 1);
+        out.append(number.negative == 1 ? "-" : "").append(integer.text());
+        return out;
     }
-    appendDigits(number.integer, radix, reversed);
-    if (number.negative == 1) {
-        reversed.push_back('-');
-    }
-    std::reverse(reversed.begin(), reversed.end());
-    return reversed;
+    const Digits fraction(number.fraction, radix);
+    out.reserve(integer.text().size() + number.fracZeros + fraction.text().size() + 2);
+    out.append(number.negative == 1 ? "-" : "").append(integer.text()).append(1, '.');
+    out.append(number.fracZeros, '0').append(fraction.text());
+    return out;
 }
 
 NumberTexts formatNumber(const LimbNumber& number, std::uint32_t radix) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "intmath/numbertext.h"
 
@@ -53,7 +54,8 @@ RadixChange RadixSource::writtenIn(std::uint32_t radix) const {
     if (hasFraction_) {
         real.fraction = "." + std::string(fractionZeros_, '0') + numberText(fraction_, radix);
     }
-    return {real.whole(), real};
+    std::string text = real.whole();
+    return {std::move(text), std::move(real)};
 }
 
 RadixChange changeRadix(const CurrentNumber& number, std::uint32_t toRadix) {
