@@ -26,6 +26,7 @@ constexpr std::size_t kMostDigits = 128;  // a 128-bit value in binary
 // a time.
 class Digits {
   public:
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init): put() writes before text() reads
     Digits(U128 value, std::uint32_t radix) {
         const int bits = (radix & (radix - 1)) == 0 ? std::countr_zero(radix) : 0;
         if (bits != 0) {
@@ -61,7 +62,7 @@ class Digits {
     void put(std::uint64_t digit) { buffer_.at(--start_) = digitCharacter(digit); }
 
     // Only what put() wrote is read: no need to clear it first.
-    std::array<char, kMostDigits> buffer_;  // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::array<char, kMostDigits> buffer_;
     std::size_t start_ = kMostDigits;
 };
 
