@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "intmath/digits.h"
 #include "intmath/numbertext.h"
