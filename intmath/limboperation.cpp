@@ -85,10 +85,12 @@ LimbOutcome signedSum(const LimbNumber& a, LimbNumber b, bool subtract, std::uin
     if (r.isZero()) {
         r.negative = 0;  // a zero result carries no sign
     }
-    if (!r.fraction.isZero()) {
-        const std::string digits = numberText(LimbNumber{r.fraction, {}, 0, 0, 0}, radix);
-        r.fracZeros = scale - std::min<std::uint32_t>(scale, digits.size());
+    // The zeros that stand before the fraction's own digits at this scale.
+    std::uint32_t digits = 0;
+    for (U128 rest = r.fraction; !rest.isZero(); rest.divideBy(radix)) {
+        ++digits;
     }
+    r.fracZeros = r.fraction.isZero() ? 0 : scale - std::min(scale, digits);
     return {Outcome::Number, r, numberText(r, radix)};
 }
 

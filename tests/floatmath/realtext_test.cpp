@@ -14,7 +14,6 @@
 namespace korvo {
 namespace {
 
-using testing_support::parsed;
 using testing_support::valueOf;
 
 class RealParse : public ::testing::TestWithParam<const char*> {};
@@ -27,7 +26,7 @@ TEST_P(RealParse, GivesTheBitPattern) {
     std::string arrow;
     std::string expected;
     row >> radix >> text >> arrow >> expected;
-    EXPECT_EQ(parsed(radix, text), valueOf(radix, expected));
+    EXPECT_EQ(parseReal(text, radix), valueOf(radix, expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(

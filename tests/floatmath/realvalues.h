@@ -11,10 +11,6 @@ namespace korvo::testing_support {
 
 inline constexpr X87 kNearest{kNearestControlWord};
 
-inline Real80 parsed(std::uint32_t radix, const std::string& text) {
-    return parseReal(text, radix);
-}
-
 // "2^-149", "-2^63", "1/3" (to nearest), "inf", "-inf", "nan", "max",
 // "#significand:exponent" in hex, or a text in `radix`.
 inline Real80 valueOf(std::uint32_t radix, const std::string& token) {
@@ -34,7 +30,7 @@ inline Real80 valueOf(std::uint32_t radix, const std::string& token) {
         v = Real80{std::stoull(t.substr(1), nullptr, 16),
                    static_cast<std::uint16_t>(std::stoul(t.substr(t.find(':') + 1), nullptr, 16))};
     } else {
-        return parsed(radix, t);
+        return parseReal(t, radix);
     }
     return minus ? x87::changeSign(v) : v;
 }
