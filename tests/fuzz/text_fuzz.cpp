@@ -104,7 +104,14 @@ void checkPaste(const Input& in) {
     const std::optional<std::string> number = pastedNumber(in.text, in.radix());
     if (number && !number->empty()) {
         const auto parts = readParts(*number, in.radix());
-        in.expect(parts && parts->anyDigit && pastedNumber(*number, in.radix()) == number,
+        // In Hex a number read after a 0x may itself begin 0B, which a paste
+        // of its own takes for the binary prefix and refuses.
+        const std::string_view magnitude =
+            std::string_view(*number).substr(number->starts_with('-'));
+        const bool binaryLook =
+            in.radix() == 16 && magnitude.size() > 2 && magnitude.starts_with("0B");
+        const auto again = pastedNumber(*number, in.radix());
+        in.expect(parts && parts->anyDigit && (binaryLook ? !again : again == number),
                   "a paste read " + *number + ", no number text of the base");
         std::size_t at = 0;
         for (const char c : *number) {
