@@ -361,6 +361,12 @@ void evaluatePending(CalculatorState& s, WindowSystem& ws) {
 
 void showResult(CalculatorState& s, WindowSystem& ws) {
     s.entryText = withoutZeroSign(s.entryText);
+    // The real's texts, which the readout shows in floating-point mode, lose
+    // a zero's sign with the entry.
+    const std::string realText = s.realIntText + s.realFracText;
+    if (withoutZeroSign(realText) != realText) {
+        s.realIntText.erase(0, 1);
+    }
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);
     s.firstOperandSet = 0;
