@@ -130,11 +130,15 @@ void signKey(CalculatorState& s, WindowSystem& ws) {
     const std::string toggled = s.entryText.starts_with(text::kMinus)
                                     ? s.entryText.substr(1)
                                     : std::string(text::kMinus) + s.entryText;
-    // A sign without digits must not reach the numbers; any digit left,
+    // A sign without digits must not reach the numbers, but the minus taken
+    // from a lone "-" leaves the zero it stood for unsigned; any digit left,
     // even a single one, is parsed so the numbers match the field.
-    if (!toggled.empty() && toggled != text::kMinus) {
-        readLimbs(s, toggled);
-        readReal(s, toggled);
+    const bool unsignedZero =
+        toggled.empty() && s.limbResult.isZero() && s.limbResult.negative == 1;
+    if ((!toggled.empty() && toggled != text::kMinus) || unsignedZero) {
+        const std::string_view digits = unsignedZero ? std::string_view("0") : toggled;
+        readLimbs(s, digits);
+        readReal(s, digits);
         if (s.floatMode == 1) {
             // The readout paints the real texts in this mode: they must
             // carry the new sign. The field keeps the toggled text.
