@@ -27,4 +27,11 @@ std::string withoutZeroSign(std::string text) {
     return text;
 }
 
+void unsignZeroRealTexts(CalculatorState& s) {
+    const std::string whole = s.realIntText + s.realFracText;
+    if (withoutZeroSign(whole) != whole) {
+        s.realIntText.erase(0, 1);
+    }
+}
+
 }  // namespace korvo

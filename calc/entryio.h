@@ -25,4 +25,8 @@ void refreshEntry(CalculatorState& s, WindowSystem& ws);
 // "0.000").
 std::string withoutZeroSign(std::string text);
 
+// The real's texts, which the readout shows in floating-point mode, lose a
+// zero's sign as the entry does.
+void unsignZeroRealTexts(CalculatorState& s);
+
 }  // namespace korvo

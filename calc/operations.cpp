@@ -139,6 +139,7 @@ bool takeResultReal(CalculatorState& s, WindowSystem& ws, const Real80& computed
         showOutOfRangeResult(s, ws);
         return false;
     }
+    unsignZeroRealTexts(s);
     s.firstReal = result;
     s.realValue = result;
     s.limbResult = parseNumber(withoutZeroSign(s.entryText), s.radix);
@@ -361,12 +362,7 @@ void evaluatePending(CalculatorState& s, WindowSystem& ws) {
 
 void showResult(CalculatorState& s, WindowSystem& ws) {
     s.entryText = withoutZeroSign(s.entryText);
-    // The real's texts, which the readout shows in floating-point mode, lose
-    // a zero's sign with the entry.
-    const std::string realText = s.realIntText + s.realFracText;
-    if (withoutZeroSign(realText) != realText) {
-        s.realIntText.erase(0, 1);
-    }
+    unsignZeroRealTexts(s);
     ws.setEntryText(s.entryText);
     ws.setCaret(kCaretAtEnd);
     s.firstOperandSet = 0;

@@ -115,10 +115,11 @@ class Session {
         if (ws_.readoutPainted()) {  // the four lines show one number
             const auto dec = line(10, cut);
             expect(dec && dec->anyDigit, "the readout's decimal line is no number");
-            // Only a typed zero keeps its minus, and the entry shows it too.
-            expect(
-                !dec->negative || dec->whole != 0 || dec->fraction != 0 || entry.starts_with('-'),
-                "the readout shows a zero with a sign the entry lacks");
+            // A zero in the entry has the readout's sign: only a typed one keeps its minus.
+            const auto shown = readParts(entry, s_.radix);
+            expect(!shown || !shown->anyDigit || shown->whole != 0 || shown->fraction != 0 ||
+                       shown->negative == dec->negative,
+                   "the entry and the readout give a zero different signs");
             for (const unsigned radix : {16U, 8U, 2U}) {
                 const auto other = line(radix, cut);
                 expect(other && (cut || dec->sameValue(*other, radix != 2)),

@@ -207,8 +207,9 @@ Case chain(Generator& g) {
             bound += kEps * abs(value);
         } else if (op == 3) {
             bound += ulp;
-        } else if (mpq_class(value / ulp).get_den() != 1) {
-            bound += ulp / 2;  // the 20th digit rounds the 19th
+        } else if (mpq_class(value / ulp).get_den() != 1 || (op == 2 && bound != 0)) {
+            bound +=
+                ulp / 2;  // the 20th digit rounds the 19th (of a product of inexact digits too)
         }
         c.scale = std::max({c.scale, mpq_class(abs(value)), mpq_class(abs(operand))});
     };
