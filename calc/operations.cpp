@@ -201,7 +201,8 @@ bool finishPendingOperation(CalculatorState& s, WindowSystem& ws) {
 
 // Whether the pending two-operand operation can run now. A division waits
 // for a typed divisor: an empty entry never divides the first operand (in
-// floating-point mode a current number that is not zero still does).
+// floating-point mode a current real that is not zero still does, even one
+// too small to show a digit).
 bool operationCanRun(const CalculatorState& s, bool entryWasEmpty) {
     if (s.pendingOp == kNoOperation) {
         return false;
@@ -209,7 +210,7 @@ bool operationCanRun(const CalculatorState& s, bool entryWasEmpty) {
     if (s.pendingOp != kDivision || !entryWasEmpty) {
         return true;
     }
-    return s.floatMode == 1 && !s.limbResult.isZero() && !s.realValue.isZero();
+    return s.floatMode == 1 && !s.realValue.isZero();
 }
 
 bool runOperatorStep(CalculatorState& s, WindowSystem& ws, StepKey key) {
